@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace pelavorine {
+class Travail;
+}
+
+namespace pelavorine::cli {
+
+// "pelavorine-cli run": builds a work, applies the options in the order written, then shows
+// the variables, for a person or as one JSON document.
+class CommandeRun {
+public:
+    // False with a message for a usage error.
+    bool Analyser(const QStringList& arguments, QString& erreur);
+    int Executer();
+
+private:
+    struct Option {
+        QString nom;
+        QString valeur;
+    };
+    void Appliquer(Travail& travail, const Option& option) const;
+    QStringList NomsMontres(const Travail& travail) const;
+
+    QList<Option> options_;
+    std::optional<QStringList> montrer_;
+    bool json_ = false;
+};
+
+} // namespace pelavorine::cli

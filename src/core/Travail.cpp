@@ -1,0 +1,68 @@
+#include "Travail.h"
+
+#include "Hote.h"
+#include "store/TypeSortie.h"
+
+namespace pelavorine {
+
+Travail::Travail(Hote& hote, DescriptionVoies voies)
+    : hote_(hote), voies_(std::move(voies)), variables_(*this) {
+    AppliquerOptions();
+    PreparerNouveauTravail();
+}
+
+Travail::~Travail() = default;
+
+void Travail::AppliquerOptions() {
+    const int n = variables_.NbPoint();
+    espacementMarqueurs = (n > 40 && (options & option::PointsEspaces)) ? n / 20 : 1;
+    nombres.ingenieur = options & option::Ingenieur;
+    nombres.garderZeros = !(options & option::SansZeros);
+    nombres.seuilValidite = options & option::SeuilValidite;
+}
+
+void Travail::DemanderMiseAJour(std::uint16_t bits) {
+    demandes_ |= bits;
+    hote_.MiseAJourDemandee();
+}
+
+std::uint16_t Travail::PrendreDemandes() {
+    const std::uint16_t d = demandes_;
+    demandes_ = 0;
+    return d;
+}
+
+void Travail::NbPointsChange(bool tablesAjustees) {
+    if (tablesAjustees) {
+        for (int slot = 1; slot <= variables_.DerniereCase(); ++slot)
+            if (auto* s = dynamic_cast<TypeSortie*>(variables_.Variable(slot))) s->ARegenerer = true;
+        DemanderMiseAJour(demande::Sorties);
+    }
+    if (espacementMarqueurs > 1) espacementMarqueurs = variables_.NbPoint() / 20;
+    feuilleCalculee = false;
+}
+
+void Travail::ReinitialiserTravail(int nbpoints, int parties) {
+    if (parties & EffacerNotes) notes.clear();
+    if (parties & ToutReconstruire) {
+        variables_.SupprimerPlage(1, TableVariables::NbCases);
+        variables_.FixerNbPoint(nbpoints > 0 ? nbpoints : 200);
+        fichierCourant.clear();
+        PreparerNouveauTravail();
+    }
+    if (parties & Redessiner)
+        DemanderMiseAJour(demande::ToutesFenetres | demande::Cadre | demande::Courbes);
+    if (parties & RechargerFeuille) DemanderMiseAJour(demande::Feuille);
+}
+
+void Travail::PreparerNouveauTravail() {
+    parametres_ = ParametresAcquisition{};
+    variables_.Vider();
+    variables_.InitialiserVariables(voies_);
+    fenetres_.Reinitialiser(variables_.CaseTemps());
+    feuilleCalculee = false;
+    demandes_ = 0;
+    DemanderMiseAJour(0x02F1);
+}
+
+} // namespace pelavorine

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "acquisition/ParametresAcquisition.h"
+#include "store/DescriptionVoies.h"
+#include "store/EnvironnementTable.h"
+#include "store/Genres.h"
+#include "store/ReglagesNombres.h"
+#include "store/TableVariables.h"
+#include "windows/FenetresSimples.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace pelavorine {
+
+class Hote;
+
+// The whole current work: variables, windows, acquisition parameters, display settings and
+// the change-request word. The application, the headless tool and each test own one.
+class Travail : public EnvironnementTable {
+public:
+    // Parts of ReinitialiserTravail.
+    enum Partie : int {
+        Redessiner = 1,
+        ToutReconstruire = 2,
+        RechargerFeuille = 4,
+        EffacerNotes = 8,
+    };
+
+    explicit Travail(Hote& hote, DescriptionVoies voies = DescriptionVoies::SansSysteme());
+    ~Travail() override;
+    Travail(const Travail&) = delete;
+    Travail& operator=(const Travail&) = delete;
+
+    Hote& hote() { return hote_; }
+    TableVariables& Variables() { return variables_; }
+    const TableVariables& Variables() const { return variables_; }
+    FenetresSimples& TableFenetres() { return fenetres_; }
+    ParametresAcquisition& Parametres() { return parametres_; }
+    const DescriptionVoies& Voies() const { return voies_; }
+
+    // The number display settings follow the options word (see AppliquerOptions).
+    ReglagesNombres nombres;
+    std::uint16_t options = option::ParDefaut;
+    // Marker spacing of combined styles: 1, or NBPOINT / 20 with spaced markers.
+    int espacementMarqueurs = 1;
+    QString fichierCourant;
+    bool modifie = false;
+    bool demarrage = false; // start-up in progress
+    QString notes;
+
+    // Makes the display settings and the marker spacing follow the options word.
+    void AppliquerOptions();
+
+    // Empties the work and builds it again; parties is a set of Partie bits.
+    void ReinitialiserTravail(int nbpoints, int parties);
+    // A new empty work: the variables of the interface's channels, window 1 over T.
+    void PreparerNouveauTravail();
+
+    std::uint16_t Demandes() const { return demandes_; }
+    // Returns the pending requests and clears them (the desk's idle processing).
+    std::uint16_t PrendreDemandes();
+
+    // EnvironnementTable
+    std::uint16_t Options() const override { return options; }
+    double IntervalleEchantillonnage() const override { return parametres_.periode; }
+    void DemanderMiseAJour(std::uint16_t bits) override;
+    bool DemarrageTermine() const override { return !demarrage; }
+    FenetresVariables& Fenetres() override { return fenetres_; }
+    const FenetresVariables& Fenetres() const override { return fenetres_; }
+    void NbPointsChange(bool tablesAjustees) override;
+
+    // The calculation sheet has run since NBPOINT last changed.
+    bool feuilleCalculee = false;
+
+private:
+    Hote& hote_;
+    DescriptionVoies voies_;
+    FenetresSimples fenetres_;
+    ParametresAcquisition parametres_;
+    TableVariables variables_;
+    std::uint16_t demandes_ = 0;
+};
+
+} // namespace pelavorine

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "store/TypeId.h"
+
+namespace pelavorine {
+
+// The variable of an analog output, with the settings of the signal it emits.
+class TypeSortie : public TypeId {
+public:
+    struct Defauts {
+        int numero = 1;
+        QString nom;
+        int caseSource = 0; // first user slot
+    };
+
+    TypeSortie(TableVariables& table, const Defauts& defauts);
+
+    std::uint8_t Numero = 1;
+    std::uint8_t Forme = 0;   // 0 not assigned, 1 sine … 5 constant, 6 another variable
+    double Periodes = 1.0;    // periods over the point count
+    double MinimumSignal = 0.0;
+    double MaximumSignal = 0.0;
+    std::uint8_t Calibre = 1;
+    std::uint8_t ModeEmission = 0;
+    std::uint8_t ValeurApresArret = 1;
+    std::int16_t CaseSource = 0;
+    bool ARegenerer = true;
+
+    void Effacer() override;
+
+private:
+    void ConstruireDefauts();
+    Defauts defauts_;
+};
+
+} // namespace pelavorine

@@ -1,0 +1,40 @@
+#include "store/TypeVoie.h"
+
+#include "store/Genres.h"
+#include "store/TableVariables.h"
+
+namespace pelavorine {
+
+namespace {
+constexpr std::int32_t kGrisInactif = 0xC0C0C0;
+}
+
+TypeVoie::TypeVoie(TableVariables& table, const Defauts& defauts)
+    : TypeId(table), defauts_(defauts) {
+    ConstruireDefauts();
+}
+
+void TypeVoie::ConstruireDefauts() {
+    Numero = static_cast<std::uint8_t>(defauts_.numero);
+    Nom = defauts_.nom.left(10);
+    Genre = genre::Entree | genre::Acquise;
+    Unite = QStringLiteral("V");
+    Style = defauts_.styleDiscret ? 1 : 0;
+    Fenetres = defauts_.premiereVoie ? 1 : 0;
+    Etat = (defauts_.interfacePresente && defauts_.premiereVoie) ? Automatique : Inactif;
+    Echelle = 1.0;
+    DecalageCapteur = 0.0;
+    Lecture = 0;
+    Calibre = 1;
+    Gain = 1;
+    Reglage = 0;
+    Capteur = 0;
+    Couleur = Etat == Inactif ? kGrisInactif : table_.palette[Numero % 16];
+}
+
+void TypeVoie::Effacer() {
+    TypeId::Effacer();
+    ConstruireDefauts();
+}
+
+} // namespace pelavorine
