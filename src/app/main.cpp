@@ -1,3 +1,4 @@
+#include "app/Demarrage.h"
 #include "app/FenetrePrincipale.h"
 
 #include <QApplication>
@@ -6,7 +7,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelavorine 2003"));
     QApplication::setOrganizationName(QStringLiteral("Quandrel"));
-    pelavorine::FenetrePrincipale bureau;
-    bureau.show();
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    pelavorine::Demarrage programme(arguments);
+    programme.Bureau().show();
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include "HoteScripte.h"
 #include "Travail.h"
 
+#include "ImpressionQt.h"
+
 #include <gtest/gtest.h>
 
 // A fresh work without an acquisition system, as start-up builds it, with a scripted host.

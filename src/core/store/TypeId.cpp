@@ -129,7 +129,7 @@ void TypeId::CalculerStatistiques() {
         mini = std::min(mini, v);
         maxi = std::max(maxi, v);
     }
-    const double moyenne = somme / (NbPoints - Premier + 1);
+    const double moyenne = somme / (dernier - premier + 1);
     // A floating-point fault (overflow, invalid value) leaves the statistics at 0.
     if (!std::isfinite(somme) || !std::isfinite(mini) || !std::isfinite(maxi) ||
         !std::isfinite(moyenne))

@@ -1,0 +1,35 @@
+#include "app/Demarrage.h"
+
+#include "app/FenetrePrincipale.h"
+#include "store/LectureConfiguration.h"
+#include "store/LigneDeCommande.h"
+
+namespace pelavorine {
+
+Demarrage::Demarrage(const QStringList& arguments)
+    : configuration_(Configuration::Emplacements::DuSysteme()), travail_(hote_) {
+    travail_.demarrage = true;
+    bureau_ = std::make_unique<FenetrePrincipale>();
+    hote_.FixerParent(bureau_.get());
+    configuration_.SupprimerImageTemporaire();
+
+    LectureConfiguration lecture(configuration_, travail_, stockage_);
+    lecture.LireConfiguration();
+    configuration_.modulesExternes.Lire(configuration_.dossierProgramme, stockage_);
+    lecture.LireHistorique();
+
+    LigneDeCommande ligne(arguments);
+    maintenance_ = ligne.maintenance;
+    fichier_ = ligne.Rechercher(configuration_, hote_);
+
+    // A new work over the channels of the interface, with the configured options.
+    travail_.ReinitialiserTravail(0, Travail::ToutReconstruire);
+    lecture.AppliquerOptions();
+    travail_.demarrage = false;
+}
+
+Demarrage::~Demarrage() {
+    LectureConfiguration(configuration_, travail_, stockage_).EcrireHistorique();
+}
+
+} // namespace pelavorine
