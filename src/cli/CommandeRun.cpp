@@ -158,14 +158,17 @@ int CommandeRun::Executer() {
             continue;
         }
         const ReglagesNombres& r = travail.nombres;
+        // Without a unit a prefix alone would read as one ("1.00 m" for 0.001).
+        const auto texte = [&](double x) {
+            return v->Unite.isEmpty() ? TexteValeur(r, r.chiffres, 0, x)
+                                      : TexteValeurUnite(r, r.chiffres, v->Unite, 0, x);
+        };
         if (v->EstScalaire()) {
-            out << v->Nom << " = " << TexteValeurUnite(r, r.chiffres, v->Unite, 0, v->LirePoint(0))
-                << "\n";
+            out << v->Nom << " = " << texte(v->LirePoint(0)) << "\n";
             continue;
         }
         out << v->Nom << " (" << v->NbPoints << " points) :";
-        for (int i = v->Premier; i <= v->NbPoints; ++i)
-            out << " " << TexteValeurUnite(r, r.chiffres, v->Unite, 0, v->LirePoint(i));
+        for (int i = v->Premier; i <= v->NbPoints; ++i) out << " " << texte(v->LirePoint(i));
         out << "\n";
     }
     if (json_) {

@@ -154,9 +154,8 @@ int IndexUnite(const QString& texte) {
         coupe = tiret < 0 ? point : (point < 0 ? tiret : std::min(tiret, point));
     }
     QString t = coupe >= 0 ? texte.left(coupe) : texte;
-    const QString majuscules = t.toUpper();
-    if (t == QLatin1String("m") || majuscules == QLatin1String("METRE") ||
-        majuscules == QString::fromUtf8("MÈTRE"))
+    if (t == QLatin1String("m") || t.compare(QLatin1String("METRE"), Qt::CaseInsensitive) == 0 ||
+        t.compare(QStringView(u"MÈTRE"), Qt::CaseInsensitive) == 0)
         return 1;
     if (t == QLatin1String("l")) t = QStringLiteral("L");
     // Ohm typed as its Greek letter (or the Ohm sign) is the Ohm unit.
@@ -166,7 +165,7 @@ int IndexUnite(const QString& texte) {
     int trouve = 0;
     qsizetype longueur = 0;
     for (int i = 2; i <= kNombreUnites; ++i) {
-        const QString symbole = SymboleUnite(i);
+        const QStringView symbole(Entree(i).symbole);
         if (symbole.size() > longueur && t.startsWith(symbole)) {
             trouve = i;
             longueur = symbole.size();

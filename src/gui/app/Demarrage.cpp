@@ -11,6 +11,8 @@ Demarrage::Demarrage(const QStringList& arguments)
     travail_.demarrage = true;
     bureau_ = std::make_unique<FenetrePrincipale>();
     hote_.FixerParent(bureau_.get());
+    // The first-run question is asked over the desk.
+    bureau_->show();
     configuration_.SupprimerImageTemporaire();
 
     LectureConfiguration lecture(configuration_, travail_, stockage_);
