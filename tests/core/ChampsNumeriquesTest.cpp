@@ -2,18 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "ImpressionQt.h"
+
 #include <string>
 
 using namespace pelavorine;
 
 namespace {
-
-std::string S(const QString& s) {
-    return s.toStdString();
-}
-std::string S(QChar c) {
-    return c.isNull() ? std::string() : QString(c).toStdString();
-}
 
 using F = FormatScientific;
 

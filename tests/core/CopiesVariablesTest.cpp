@@ -8,16 +8,7 @@
 
 using namespace pelavorine;
 
-class CopiesVariablesTest : public TravailDeTest {
-protected:
-    std::vector<double> Points(int slot) {
-        const TypeId& v = Var(slot);
-        std::vector<double> p;
-        for (int i = 1; i <= v.NbPoints; ++i)
-            p.push_back(v.LirePoint(i));
-        return p;
-    }
-};
+class CopiesVariablesTest : public TravailDeTest {};
 
 TEST_F(CopiesVariablesTest, CopyTakesPointsAbscissaSettingsAndGenreOfTheSource) {
     const int s = Table("T_S", {1, 4, 9, 16, 25}, genre::Acquise | genre::Spectre);

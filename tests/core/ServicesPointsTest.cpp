@@ -7,16 +7,7 @@
 
 using namespace pelavorine;
 
-class ServicesPointsTest : public TravailDeTest {
-protected:
-    std::vector<double> Points(int slot) {
-        const TypeId& v = Var(slot);
-        std::vector<double> p;
-        for (int i = 1; i <= v.NbPoints; ++i)
-            p.push_back(v.LirePoint(i));
-        return p;
-    }
-};
+class ServicesPointsTest : public TravailDeTest {};
 
 TEST_F(ServicesPointsTest, LocatesTheFirstStepHoldingTheValue) {
     const TypeId& v = Var(Table("V", {0, 2, 4, 3, 1}));

@@ -2,19 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "ImpressionQt.h"
+
 #include <cmath>
 #include <string>
 
 using namespace pelavorine;
-
-namespace {
-std::string S(const QString& s) {
-    return s.toStdString();
-}
-std::string S(QChar c) {
-    return c.isNull() ? std::string() : QString(c).toStdString();
-}
-} // namespace
 
 TEST(UnitesTable, SymbolsNamesAndPrefixBits) {
     const QStringList symboles = SymbolesUnites();

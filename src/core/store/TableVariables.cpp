@@ -1,5 +1,6 @@
 #include "store/TableVariables.h"
 
+#include "store/Couleurs.h"
 #include "store/DescriptionVoies.h"
 #include "store/FenetresVariables.h"
 #include "store/Genres.h"
@@ -13,11 +14,7 @@
 namespace pelavorine {
 
 namespace {
-// Windows colour value (0x00BBGGRR) of an RGB colour written #RRGGBB.
-constexpr std::int32_t Rvb(std::uint32_t rrggbb) {
-    return static_cast<std::int32_t>(((rrggbb & 0xFF) << 16) | (rrggbb & 0xFF00) |
-                                     ((rrggbb >> 16) & 0xFF));
-}
+constexpr auto Rvb = CouleurRvb;
 } // namespace
 
 const std::array<std::int32_t, 16> TableVariables::PaletteInitiale = {

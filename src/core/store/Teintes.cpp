@@ -1,5 +1,7 @@
 #include "Teintes.h"
 
+#include "store/Couleurs.h"
+
 #include <QCoreApplication>
 #include <array>
 
@@ -8,7 +10,7 @@ namespace pelavorine {
 namespace {
 
 constexpr std::int32_t c(std::uint32_t rvb) {
-    return Teintes::DepuisRvb(rvb);
+    return CouleurRvb(rvb);
 }
 
 const std::array<Teintes::Teinte, Teintes::Nombre> kTeintes = {{

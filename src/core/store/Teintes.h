@@ -29,12 +29,6 @@ public:
     static const Teinte& Numero(int numero);
     // Its name as the options dialog shows it.
     static QString Nom(int numero);
-
-    // A colour written #RRGGBB, as a Windows value.
-    static constexpr std::int32_t DepuisRvb(std::uint32_t rvb) {
-        return static_cast<std::int32_t>(((rvb & 0xFF) << 16) | (rvb & 0xFF00) |
-                                         ((rvb >> 16) & 0xFF));
-    }
 };
 
 } // namespace pelavorine
