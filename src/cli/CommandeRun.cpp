@@ -1,35 +1,43 @@
 #include "CommandeRun.h"
 
-#include "HoteScripte.h"
+#include "HoteConsole.h"
+#include "SortieRun.h"
 #include "Travail.h"
-#include "store/Nombres.h"
+#include "calc/ErreursCalcul.h"
+#include "calc/FeuilleCalcul.h"
+#include "texte/CodageTexte.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QFile>
+#include <QStringDecoder>
 #include <QTextStream>
-#include <charconv>
 
 namespace pelavorine::cli {
 
 namespace {
 
-// Options that later commands of the tool will bring; refused for now rather than ignored.
-const QStringList kAVenir = {QStringLiteral("--sheet"), QStringLiteral("--line"),
-                             QStringLiteral("--inputs"), QStringLiteral("--acquire"),
+// Options that later versions of the tool bring; refused rather than ignored.
+const QStringList kAVenir = {QStringLiteral("--inputs"), QStringLiteral("--acquire"),
                              QStringLiteral("--save")};
-
-// The shortest text that reads back to the same double.
-QString Reel(double x) {
-    char tampon[32];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, x);
-    return QString::fromLatin1(tampon, static_cast<int>(r.ptr - tampon));
-}
+const QStringList kAvecValeur = {QStringLiteral("--points"), QStringLiteral("--tbase"),
+                                 QStringLiteral("--digits"), QStringLiteral("--engineering"),
+                                 QStringLiteral("--show"),   QStringLiteral("--sheet"),
+                                 QStringLiteral("--line")};
 
 bool Entier(const QString& texte, int mini, int maxi, int& valeur) {
     bool ok = false;
     valeur = texte.toInt(&ok);
     return ok && valeur >= mini && valeur <= maxi;
+}
+
+// A sheet file: UTF-8 when it is valid UTF-8, else Windows-1252.
+QStringList LignesDe(const QByteArray& octets) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString texte = utf8.decode(octets);
+    if (utf8.hasError()) texte = codage::DepuisWindows1252(octets);
+    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QStringList lignes = texte.split(u'\n');
+    if (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();
+    return lignes;
 }
 
 } // namespace
@@ -45,14 +53,11 @@ bool CommandeRun::Analyser(const QStringList& arguments, QString& erreur) {
             erreur = QStringLiteral("l'option %1 n'est pas encore disponible").arg(a);
             return false;
         }
-        static const QStringList avecValeur = {QStringLiteral("--points"), QStringLiteral("--tbase"),
-                                               QStringLiteral("--digits"),
-                                               QStringLiteral("--engineering"),
-                                               QStringLiteral("--show")};
-        if (!avecValeur.contains(a)) {
+        if (!kAvecValeur.contains(a)) {
             erreur = a.startsWith(QLatin1String("--"))
                          ? QStringLiteral("option inconnue : %1").arg(a)
-                         : QStringLiteral("la lecture de fichiers n'est pas encore disponible : %1")
+                         : QStringLiteral("la lecture de fichiers de travail n'est pas encore "
+                                          "disponible : %1")
                                .arg(a);
             return false;
         }
@@ -83,7 +88,8 @@ bool CommandeRun::Analyser(const QStringList& arguments, QString& erreur) {
     return true;
 }
 
-void CommandeRun::Appliquer(Travail& travail, const Option& option) const {
+bool CommandeRun::Appliquer(Travail& travail, const Option& option, QStringList& lignes,
+                            QString& erreur) const {
     TableVariables& table = travail.Variables();
     if (option.nom == QLatin1String("--points")) {
         table.ChangerNbPoints(option.valeur.toInt(), true);
@@ -93,12 +99,27 @@ void CommandeRun::Appliquer(Travail& travail, const Option& option) const {
         table.CreerBaseDeTemps(0.0);
     } else if (option.nom == QLatin1String("--digits")) {
         travail.nombres.chiffres = option.valeur.toInt();
+        travail.Feuille().etat.nbChiffres = std::clamp(travail.nombres.chiffres, 1, 12);
     } else if (option.nom == QLatin1String("--engineering")) {
         const bool oui = option.valeur == QLatin1String("on");
         travail.options = oui ? (travail.options | option::Ingenieur)
                               : (travail.options & ~option::Ingenieur);
         travail.AppliquerOptions();
+        travail.Feuille().etat.ingenieur = oui;
+    } else if (option.nom == QLatin1String("--line")) {
+        lignes << option.valeur;
+    } else if (option.nom == QLatin1String("--sheet")) {
+        QFile fichier(option.valeur);
+        const bool ouvert = option.valeur == QLatin1String("-")
+                                ? fichier.open(stdin, QIODevice::ReadOnly)
+                                : fichier.open(QIODevice::ReadOnly);
+        if (!ouvert) {
+            erreur = QStringLiteral("Impossible de lire la feuille de calcul %1").arg(option.valeur);
+            return false;
+        }
+        lignes << LignesDe(fichier.readAll());
     }
+    return true;
 }
 
 QStringList CommandeRun::NomsMontres(const Travail& travail) const {
@@ -111,78 +132,41 @@ QStringList CommandeRun::NomsMontres(const Travail& travail) const {
 }
 
 int CommandeRun::Executer() {
-    HoteScripte hote;
+    HoteConsole hote;
     Travail travail(hote);
-    for (const Option& o : options_) Appliquer(travail, o);
+    QStringList lignes;
+    std::optional<ErreurRun> erreur;
+    for (const Option& o : options_) {
+        QString message;
+        if (!Appliquer(travail, o, lignes, message)) {
+            erreur = ErreurRun{0, 0, 0, message};
+            break;
+        }
+    }
 
-    const TableVariables& table = travail.Variables();
-    QJsonObject variables;
+    QList<ResultatLigne> resultats;
+    FeuilleCalcul& feuille = travail.Feuille();
+    if (!erreur && !lignes.isEmpty()) {
+        feuille.FixerLignes(lignes);
+        feuille.LancerFeuille(0);
+        const QStringList& pane = feuille.Resultats();
+        for (int i = 0; i < pane.size(); ++i)
+            if (!pane[i].isEmpty()) resultats.append({i + 1, pane[i]});
+        if (feuille.etat.statut > 0) {
+            erreur = ErreurRun{feuille.etat.ligneErreur + 1, feuille.etat.colonneErreur,
+                               feuille.etat.statut,
+                               TexteErreurCalcul(feuille.etat.statut, travail.Variables().NbPoint())};
+        } else if (hote.ARecuInterruption()) {
+            erreur = ErreurRun{0, 0, erreur::Interruption,
+                               FeuilleCalcul::tr("Interruption des calculs par utilisateur")};
+        }
+    }
+
+    const QStringList noms = NomsMontres(travail);
     QTextStream out(stdout);
-    for (const QString& nom : NomsMontres(travail)) {
-        const TypeId* v = table.Variable(table.IndexVariable(nom));
-        if (!v) {
-            variables.insert(nom, QJsonValue::Null);
-            if (!json_) out << nom << " : variable inconnue\n";
-            continue;
-        }
-        const int fenetre = v->PremiereFenetre() ? v->PremiereFenetre() : 1;
-        QJsonObject o{{QStringLiteral("genre"), v->Genre},
-                      {QStringLiteral("capacity"), v->Capacite()},
-                      {QStringLiteral("first"), v->Premier},
-                      {QStringLiteral("count"), v->NbPoints},
-                      {QStringLiteral("unit"), v->Unite},
-                      {QStringLiteral("abscissa"), v->NomAbscisseAffiche()}};
-        QStringList points, abscisses;
-        if (v->EstScalaire()) {
-            points << Reel(v->LirePoint(0));
-        } else {
-            for (int i = v->Premier; i <= v->NbPoints; ++i) {
-                points << Reel(v->LirePoint(i));
-                abscisses << Reel(v->Abscisse(i, fenetre));
-            }
-        }
-        if (json_) {
-            // Reals go in as raw JSON text so that they keep their shortest exact form.
-            if (v->EstScalaire()) {
-                o.insert(QStringLiteral("value"), QStringLiteral("@R@") + points.first() +
-                                                      QStringLiteral("@R@"));
-            } else {
-                o.insert(QStringLiteral("points"), QStringLiteral("@A@") +
-                                                       points.join(QLatin1Char(',')) +
-                                                       QStringLiteral("@A@"));
-                o.insert(QStringLiteral("x"), QStringLiteral("@A@") +
-                                                  abscisses.join(QLatin1Char(',')) +
-                                                  QStringLiteral("@A@"));
-            }
-            variables.insert(v->Nom, o);
-            continue;
-        }
-        const ReglagesNombres& r = travail.nombres;
-        // Without a unit a prefix alone would read as one ("1.00 m" for 0.001).
-        const auto texte = [&](double x) {
-            return v->Unite.isEmpty() ? TexteValeur(r, r.chiffres, 0, x)
-                                      : TexteValeurUnite(r, r.chiffres, v->Unite, 0, x);
-        };
-        if (v->EstScalaire()) {
-            out << v->Nom << " = " << texte(v->LirePoint(0)) << "\n";
-            continue;
-        }
-        out << v->Nom << " (" << v->NbPoints << " points) :";
-        for (int i = v->Premier; i <= v->NbPoints; ++i) out << " " << texte(v->LirePoint(i));
-        out << "\n";
-    }
-    if (json_) {
-        QJsonObject document{{QStringLiteral("results"), QJsonArray()},
-                             {QStringLiteral("error"), QJsonValue::Null},
-                             {QStringLiteral("variables"), variables}};
-        QString texte = QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Compact));
-        // Unwrap the raw reals: "@R@x@R@" is a number, "@A@x,y@A@" an array of numbers.
-        texte.replace(QStringLiteral("\"@R@"), QString()).replace(QStringLiteral("@R@\""), QString());
-        texte.replace(QStringLiteral("\"@A@"), QStringLiteral("["))
-            .replace(QStringLiteral("@A@\""), QStringLiteral("]"));
-        out << texte << "\n";
-    }
-    return 0;
+    out << (json_ ? DocumentJson(travail, resultats, erreur, noms)
+                  : TexteLisible(travail, resultats, erreur, noms));
+    return erreur ? 1 : 0;
 }
 
 } // namespace pelavorine::cli

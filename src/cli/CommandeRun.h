@@ -10,8 +10,9 @@ class Travail;
 
 namespace pelavorine::cli {
 
-// "pelavorine-cli run": builds a work, applies the options in the order written, then shows
-// the variables, for a person or as one JSON document.
+// "pelavorine-cli run": builds a work, applies the options in the order written, runs the
+// calculation sheet as the desk's "Lancer les calculs" does, then shows the results and the
+// variables, for a person or as one JSON document.
 class CommandeRun {
 public:
     // False with a message for a usage error.
@@ -23,7 +24,9 @@ private:
         QString nom;
         QString valeur;
     };
-    void Appliquer(Travail& travail, const Option& option) const;
+    // False with a message when the option cannot be applied (a sheet file missing…).
+    bool Appliquer(Travail& travail, const Option& option, QStringList& lignes,
+                   QString& erreur) const;
     QStringList NomsMontres(const Travail& travail) const;
 
     QList<Option> options_;

@@ -36,8 +36,9 @@ public:
     // Asks the user for a file name; empty when cancelled.
     virtual QString DemanderNomFichier(const QString& titre, const QStringList& filtres,
                                        bool enregistrer) = 0;
-    // Escape was pressed (or SIGINT received) since the blocking work started.
+    // Escape was pressed (or SIGINT received) since the flag was last cleared.
     virtual bool Interrompu() = 0;
+    virtual void EffacerInterruption() = 0;
 
 protected:
     virtual void MontrerErreur(const QString& texte) = 0;

@@ -22,6 +22,11 @@ QString HoteScripte::DemanderNomFichier(const QString&, const QStringList&, bool
     return nom;
 }
 
+bool HoteScripte::Interrompu() {
+    if (interrompreApres >= 0 && appelsInterruption++ == interrompreApres) interrompre = true;
+    return interrompre;
+}
+
 void HoteScripte::MontrerErreur(const QString& texte) { messages.push_back({Genre::Erreur, texte}); }
 
 void HoteScripte::MontrerInformation(const QString& texte) {

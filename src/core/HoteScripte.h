@@ -22,6 +22,9 @@ public:
     std::deque<QString> nomsFichiers;
     int demandesMiseAJour = 0;
     bool interrompre = false;
+    // When >= 0, Escape is "pressed" at the poll that follows this many polls.
+    int interrompreApres = -1;
+    int appelsInterruption = 0;
 
     QStringList Textes(Genre genre) const;
     void Vider() { messages.clear(); }
@@ -32,7 +35,8 @@ public:
     void FenetreOuverteOuFermee(int, bool) override {}
     QString DemanderNomFichier(const QString& titre, const QStringList& filtres,
                                bool enregistrer) override;
-    bool Interrompu() override { return interrompre; }
+    bool Interrompu() override;
+    void EffacerInterruption() override { interrompre = false; }
 
 protected:
     void MontrerErreur(const QString& texte) override;

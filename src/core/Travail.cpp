@@ -1,13 +1,18 @@
 #include "Travail.h"
 
 #include "Hote.h"
+#include "calc/FeuilleCalcul.h"
+#include "calc/MoteurCalcul.h"
 #include "store/TypeSortie.h"
 
 namespace pelavorine {
 
 Travail::Travail(Hote& hote, DescriptionVoies voies)
-    : hote_(hote), voies_(std::move(voies)), variables_(*this) {
+    : hote_(hote), voies_(std::move(voies)), variables_(*this),
+      moteur_(std::make_unique<MoteurCalcul>(variables_, hote)),
+      feuille_(std::make_unique<FeuilleCalcul>(*this, *moteur_)) {
     AppliquerOptions();
+    feuille_->etat.ingenieur = nombres.ingenieur;
     PreparerNouveauTravail();
 }
 

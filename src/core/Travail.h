@@ -10,10 +10,13 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 namespace pelavorine {
 
 class Hote;
+class FeuilleCalcul;
+class MoteurCalcul;
 
 // The whole current work: variables, windows, acquisition parameters, display settings and
 // the change-request word. The application, the headless tool and each test own one.
@@ -38,6 +41,9 @@ public:
     FenetresSimples& TableFenetres() { return fenetres_; }
     ParametresAcquisition& Parametres() { return parametres_; }
     const DescriptionVoies& Voies() const { return voies_; }
+    // The calculation engine and the calculation sheet of the work.
+    MoteurCalcul& Moteur() { return *moteur_; }
+    FeuilleCalcul& Feuille() { return *feuille_; }
 
     // The number display settings follow the options word (see AppliquerOptions).
     ReglagesNombres nombres;
@@ -60,6 +66,8 @@ public:
     std::uint16_t Demandes() const { return demandes_; }
     // Returns the pending requests and clears them (the desk's idle processing).
     std::uint16_t PrendreDemandes();
+    // Withdraws some pending requests.
+    void EffacerDemandes(std::uint16_t bits) { demandes_ &= static_cast<std::uint16_t>(~bits); }
 
     // EnvironnementTable
     std::uint16_t Options() const override { return options; }
@@ -79,6 +87,8 @@ private:
     FenetresSimples fenetres_;
     ParametresAcquisition parametres_;
     TableVariables variables_;
+    std::unique_ptr<MoteurCalcul> moteur_;
+    std::unique_ptr<FeuilleCalcul> feuille_;
     std::uint16_t demandes_ = 0;
 };
 

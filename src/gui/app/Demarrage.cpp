@@ -1,6 +1,7 @@
 #include "app/Demarrage.h"
 
 #include "app/FenetrePrincipale.h"
+#include "calc/FeuilleCalcul.h"
 #include "store/LectureConfiguration.h"
 #include "store/LigneDeCommande.h"
 
@@ -27,6 +28,9 @@ Demarrage::Demarrage(const QStringList& arguments)
     // A new work over the channels of the interface, with the configured options.
     travail_.ReinitialiserTravail(0, Travail::ToutReconstruire);
     lecture.AppliquerOptions();
+    // The sheet window starts with the configured digits and notation.
+    travail_.Feuille().ChangerNbChiffres(travail_.nombres.chiffres);
+    travail_.Feuille().ChangerIngenieur(travail_.nombres.ingenieur);
     travail_.demarrage = false;
 }
 

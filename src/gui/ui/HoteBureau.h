@@ -27,6 +27,7 @@ public:
     QString DemanderNomFichier(const QString& titre, const QStringList& filtres,
                                bool enregistrer) override;
     bool Interrompu() override { return false; }
+    void EffacerInterruption() override {}
 
 protected:
     void MontrerErreur(const QString& texte) override;

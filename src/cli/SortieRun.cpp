@@ -1,0 +1,120 @@
+#include "SortieRun.h"
+
+#include "Travail.h"
+#include "store/Nombres.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace pelavorine::cli {
+
+namespace {
+
+QString Chaine(const QString& texte) {
+    QString r = QStringLiteral("\"");
+    for (QChar c : texte) {
+        switch (c.unicode()) {
+        case u'"': r += QStringLiteral("\\\""); break;
+        case u'\\': r += QStringLiteral("\\\\"); break;
+        case u'\n': r += QStringLiteral("\\n"); break;
+        case u'\r': r += QStringLiteral("\\r"); break;
+        case u'\t': r += QStringLiteral("\\t"); break;
+        default:
+            if (c.unicode() < 0x20)
+                r += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                r += c;
+        }
+    }
+    return r + QLatin1Char('"');
+}
+
+QString Nombre(double x) { return std::isfinite(x) ? Reel(x) : QStringLiteral("null"); }
+
+QString Variable(const TypeId& v) {
+    const int fenetre = v.PremiereFenetre() ? v.PremiereFenetre() : 1;
+    QString o = QStringLiteral("{\"genre\":%1,\"capacity\":%2,\"first\":%3,\"count\":%4,")
+                    .arg(v.Genre)
+                    .arg(v.Capacite())
+                    .arg(v.Premier)
+                    .arg(v.NbPoints);
+    o += QStringLiteral("\"unit\":") + Chaine(v.Unite) + QStringLiteral(",\"abscissa\":") +
+         Chaine(v.NomAbscisseAffiche());
+    if (v.Capacite() <= 1) return o + QStringLiteral(",\"value\":") + Nombre(v.LirePoint(0)) + '}';
+    QStringList points, abscisses;
+    for (int i = v.Premier; i <= v.NbPoints; ++i) {
+        points << Nombre(v.LirePoint(i));
+        abscisses << Nombre(v.Abscisse(i, fenetre));
+    }
+    return o + QStringLiteral(",\"points\":[") + points.join(QLatin1Char(',')) +
+           QStringLiteral("],\"x\":[") + abscisses.join(QLatin1Char(',')) + QStringLiteral("]}");
+}
+
+} // namespace
+
+QString Reel(double x) {
+    char tampon[32];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, x);
+    return QString::fromLatin1(tampon, static_cast<int>(r.ptr - tampon));
+}
+
+QString DocumentJson(const Travail& travail, const QList<ResultatLigne>& resultats,
+                     const std::optional<ErreurRun>& erreur, const QStringList& noms) {
+    QStringList r;
+    for (const ResultatLigne& l : resultats)
+        r << QStringLiteral("{\"line\":%1,\"text\":").arg(l.ligne) + Chaine(l.texte) + '}';
+    QString e = QStringLiteral("null");
+    if (erreur)
+        e = QStringLiteral("{\"line\":%1,\"column\":%2,\"code\":%3,\"message\":")
+                .arg(erreur->ligne)
+                .arg(erreur->colonne)
+                .arg(erreur->code) +
+            Chaine(erreur->message) + '}';
+    const TableVariables& table = travail.Variables();
+    QStringList vars;
+    for (const QString& nom : noms) {
+        const TypeId* v = table.Variable(table.IndexVariable(nom));
+        vars << Chaine(v ? v->Nom : nom) + ':' + (v ? Variable(*v) : QStringLiteral("null"));
+    }
+    return QStringLiteral("{\"results\":[") + r.join(QLatin1Char(',')) +
+           QStringLiteral("],\"error\":") + e + QStringLiteral(",\"variables\":{") +
+           vars.join(QLatin1Char(',')) + QStringLiteral("}}\n");
+}
+
+QString TexteLisible(const Travail& travail, const QList<ResultatLigne>& resultats,
+                     const std::optional<ErreurRun>& erreur, const QStringList& noms) {
+    QString texte;
+    for (const ResultatLigne& l : resultats)
+        texte += QStringLiteral("%1 :%2\n").arg(l.ligne, 3).arg(l.texte);
+    if (erreur) {
+        texte += erreur->ligne > 0 ? QStringLiteral("Erreur ligne %1, colonne %2 : %3\n")
+                                         .arg(erreur->ligne)
+                                         .arg(erreur->colonne)
+                                         .arg(erreur->message)
+                                   : QStringLiteral("Erreur : %1\n").arg(erreur->message);
+    }
+    const TableVariables& table = travail.Variables();
+    const ReglagesNombres& r = travail.nombres;
+    for (const QString& nom : noms) {
+        const TypeId* v = table.Variable(table.IndexVariable(nom));
+        if (!v) {
+            texte += nom + QStringLiteral(" : variable inconnue\n");
+            continue;
+        }
+        // Without a unit a prefix alone would read as one ("1.00 m" for 0.001).
+        const auto valeur = [&](double x) {
+            return v->Unite.isEmpty() ? TexteValeur(r, r.chiffres, 0, x)
+                                      : TexteValeurUnite(r, r.chiffres, v->Unite, 0, x);
+        };
+        if (v->Capacite() <= 1) {
+            texte += v->Nom + QStringLiteral(" = ") + valeur(v->LirePoint(0)) + '\n';
+            continue;
+        }
+        texte += v->Nom + QStringLiteral(" (%1 points) :").arg(v->NbPoints - v->Premier + 1);
+        for (int i = v->Premier; i <= v->NbPoints; ++i) texte += ' ' + valeur(v->LirePoint(i));
+        texte += '\n';
+    }
+    return texte;
+}
+
+} // namespace pelavorine::cli

@@ -1,0 +1,47 @@
+#include "calc/TableFonctions.h"
+
+namespace pelavorine {
+
+const std::array<DescriptionFonction, NbFonctions> TableFonctions = {{
+    {"DIV", 2, true, 0, 20},          {"MOD", 2, true, 0, 20},
+    {"SQR", 1, true, 0, 20},          {"SQRT", 1, true, 0, 20},
+    {"LOG", 1, true, 0, 20},          {"LN", 1, true, 0, 20},
+    {"EXP10", 1, true, 0, 20},        {"EXP", 1, true, 0, 20},
+    {"INT", 1, true, 0, 20},          {"FRAC", 1, true, 0, 20},
+    {"FACT", 1, true, 0, 20},         {"SGN", 1, true, 0, 20},
+    {"SIN", 1, true, 0, 20},          {"COS", 1, true, 0, 20},
+    {"TAN", 1, true, 0, 20},          {"ASIN", 1, true, 0, 20},
+    {"ACOS", 1, true, 0, 20},         {"ATAN", 1, true, 0, 20},
+    {"TABLE", 1, true, 1, 20},        {"RAMPE", -2, true, 1, 20},
+    {"LRAMPE", 2, true, 1, 20},       {"AFFECTER", 3, false, -1, 20},
+    {"DERIV", -3, false, 1, 20},      {"DER2", -3, false, 1, 20},
+    {"INTEG", -4, false, 0, 20},      {"INTEGN", -4, false, -1, 20},
+    {"CRENEAU", 2, true, 1, 20},      {"INDICE", 2, false, -1, 20},
+    {"RETARD", 2, false, 1, 20},      {"AVANCE", 2, false, 1, 20},
+    {"PERIODE", 2, false, 1, 20},     {"TRIGGER", 2, false, 1, 20},
+    {"TRUNC", 2, false, 1, 20},       {"ENSEMBLE", -8, true, 1, 20},
+    {"MIN", -8, false, -1, 20},       {"MAX", -8, false, -1, 20},
+    {"MOY", -8, false, -1, 20},       {"EFF", -8, false, -1, 20},
+    {"GAIN", 1, true, 0, 20},         {"MODULE", 2, true, 0, 20},
+    {"ARGUMENT", 2, true, 0, 20},     {"SH", 1, true, 0, 20},
+    {"CH", 1, true, 0, 20},           {"TH", 1, true, 0, 20},
+    {"ASH", 1, true, 0, 20},          {"ACH", 1, true, 0, 20},
+    {"ATH", 1, true, 0, 20},          {"DEG", 1, true, 0, 20},
+    {"RAD", 1, true, 0, 20},          {"ABS", 1, true, 0, 20},
+    {"RANDOM", 1, true, 0, 20},       {"LISSAGE", -2, false, 1, 20},
+    {"PBAS", -3, false, 1, 20},       {"PHAUT", -3, false, 1, 20},
+    {"PBANDE", -4, false, 1, 20},     {"FFTM", 1, false, 1, 20},
+    {"FFTA", 1, false, 1, 20},        {"FFTR", 1, false, 1, 20},
+    {"FFTI", 1, false, 1, 20},        {"FFTC", 1, false, 1, 20},
+    {"FFTS", 1, false, 1, 20},        {"FFTP", 1, false, 1, 20},
+    {"RFFT", 2, false, 1, 20},        {"SEUIL", 4, false, 0, 20},
+    {"IN", 1, true, -1, 20},          {"OUT", 2, true, -1, 20},
+    {"PEIGNE", 2, true, 1, 20},       {"TRIANGLE", -2, true, 1, 20},
+    {"SI", 3, true, 0, 30},           {"NUMPOINT", -1, false, 0, 30},
+    {"CRETEMAXI", -2, false, 1, 30},  {"CRETEMINI", -2, false, 1, 30},
+    {"FREQUENCE", 1, false, -1, 31},  {"NBFRONTS", -2, false, -1, 31},
+    {"TOTALPOINTS", 1, true, -1, 31}, {"TRIER", -2, false, 0, 50},
+    {"DEPHASAGE", 2, false, -1, 50},
+}};
+
+} // namespace pelavorine

@@ -1,0 +1,56 @@
+# "pelavorine-cli run" runs a calculation sheet and reports it as one JSON document.
+function(lancer attendu)
+  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL ${attendu})
+    message(FATAL_ERROR "pelavorine-cli ${ARGN}: status ${rc}, expected ${attendu}\n${out}${err}")
+  endif()
+  set(doc "${out}" PARENT_SCOPE)
+endfunction()
+function(egal valeur attendu)
+  if(NOT "${valeur}" STREQUAL "${attendu}")
+    message(FATAL_ERROR "got '${valeur}', expected '${attendu}' in\n${doc}")
+  endif()
+endfunction()
+
+# Lines from --line and from a sheet file, in the order written; results per line.
+file(WRITE ${WORK}/feuille.txt "{ a comment line\nK=2*3 ; comment\n")
+lancer(0 run --points 4 --line "U=T*1000" --sheet ${WORK}/feuille.txt --line "M=U[3]+K" --show U,M,K --json)
+string(JSON n LENGTH "${doc}" results)
+egal(${n} 3)
+string(JSON l GET "${doc}" results 0 line)
+string(JSON t GET "${doc}" results 0 text)
+egal("${l}:${t}" "1: Table[4]")
+string(JSON l GET "${doc}" results 1 line)
+egal(${l} 3)
+# Reals are written in their shortest exact form.
+if(NOT doc MATCHES "\"M\":{[^}]*\"value\":6.4}")
+  message(FATAL_ERROR "M is not 6.4 in\n${doc}")
+endif()
+string(JSON e TYPE "${doc}" error)
+egal(${e} NULL)
+
+# An error: its line as the editor numbers them, its column, code and message; status 1.
+lancer(1 run --line "A=1" --line "Y=SQRT(A-2)" --json)
+string(JSON l GET "${doc}" error line)
+string(JSON c GET "${doc}" error column)
+string(JSON k GET "${doc}" error code)
+string(JSON msg GET "${doc}" error message)
+egal("${l}/${c}/${k}/${msg}" "2/11/7/argument négatif interdit")
+
+# A Windows-1252 sheet file (é as the single byte 0xE9) reads as Windows-1252.
+string(ASCII 233 e_aigu)
+file(WRITE ${WORK}/latin1.txt "${e_aigu}t${e_aigu}=3\n")
+lancer(0 run --sheet ${WORK}/latin1.txt --show "été" --json)
+if(NOT doc MATCHES "\"été\":{[^}]*\"value\":3}")
+  message(FATAL_ERROR "été is not 3 in\n${doc}")
+endif()
+
+# Repetitions run in full, as from the desk: a family of 3 curves.
+lancer(0 run --points 4 --line ".REPETER 3" --line "RES.Y=T*NUMPOINT" --show Y --json)
+string(JSON n GET "${doc}" variables Y count)
+egal(${n} 12)
+
+# A sheet file that cannot be read is an error of the document, status 1.
+lancer(1 run --sheet ${WORK}/absent.txt --json)
+string(JSON c GET "${doc}" error line)
+egal(${c} 0)
