@@ -2,6 +2,7 @@
 
 #include "calc/ErreursCalcul.h"
 #include "calc/MoteurCalcul.h"
+#include "calc/TableFonctions.h"
 
 #include <cmath>
 
@@ -199,4 +200,46 @@ TEST_F(MoteurCalculTest, AnIndexedElementIsAScalarArgument) {
     EXPECT_EQ(Var(r.cible).LirePoint(3), 0);
     EXPECT_EQ(Var(r.cible).LirePoint(4), 1);
     EXPECT_EQ(Evaluer("Y=CRENEAU(X,5)").code, erreur::ArgumentScalaire);
+}
+
+TEST_F(MoteurCalculTest, EveryFunctionNameIsRecognisedWithItsArity) {
+    const int x = table.CreerVariable("X", 200, genre::Acquise);
+    table.Variable(x)->NbPoints = 200;
+    for (const DescriptionFonction& f : TableFonctions) {
+        const int n = std::max(1, std::abs(f.arite));
+        QString ligne = QStringLiteral("Y=%1(X").arg(QLatin1String(f.nom));
+        for (int k = 1; k < n; ++k) ligne += QStringLiteral(",X");
+        const auto r = moteur.EvaluerFormule(ligne + ')');
+        EXPECT_NE(r.code, erreur::SymboleNonDefini) << f.nom;
+        EXPECT_NE(r.code, erreur::TropArguments) << f.nom;
+        EXPECT_NE(r.code, erreur::PasAssezArguments) << f.nom;
+        EXPECT_NE(r.code, erreur::Syntaxe) << f.nom;
+    }
+}
+
+TEST_F(MoteurCalculTest, LanguageLevelIsTheHighestOfTheFunctionsWritten) {
+    moteur.niveauLangage = 0;
+    Evaluer("Y=SIN(1)");
+    EXPECT_EQ(moteur.niveauLangage, 20);
+    Evaluer("Y=SI(1,2,3)+TOTALPOINTS(T)");
+    EXPECT_EQ(moteur.niveauLangage, 31);
+    Evaluer("Y=2");
+    EXPECT_EQ(moteur.niveauLangage, 31);
+}
+
+TEST_F(MoteurCalculTest, AtMostEightCachedResultsPerPoint) {
+    for (int k = 1; k <= MoteurCalcul::MaxResultatsMemorises; ++k)
+        EXPECT_TRUE(moteur.Memoriser(k)) << k;
+    EXPECT_FALSE(moteur.Memoriser(9));
+    EXPECT_TRUE(moteur.EnErreur());
+}
+
+TEST_F(MoteurCalculTest, NumericStatusTexts) {
+    EXPECT_EQ(TexteErreurNumerique(3), " Nombre de points trop faible");
+    EXPECT_EQ(TexteErreurNumerique(11), " Nombre de points trop faible");
+    EXPECT_EQ(TexteErreurNumerique(27),
+              " ANALYSE DE FOURIER IMPOSSIBLE\r Le signal présente un point infini !");
+    EXPECT_EQ(TexteErreurNumerique(99), " Erreur non reconnue n°99");
+    EXPECT_EQ(TexteErreurCalcul(999, 200), "Erreur n° 999 non reconnue");
+    EXPECT_EQ(TexteErreurCalcul(51, 200), "Variable réseau saturée (10000 points maximum)");
 }

@@ -288,7 +288,13 @@ void MoteurCalcul::Stocker(double valeur) {
         Erreur(erreur::HorsLimites);
         return;
     }
-    cible->EcrirePoint(point_, valeur);
+    const auto valeurs = cible->Valeurs();
+    if (valeurs.empty()) {
+        cible->EcrirePoint(point_, valeur);
+        return;
+    }
+    valeurs[static_cast<std::size_t>(point_)] = valeur;
+    if (point_ > cible->NbPoints) cible->NbPoints = point_;
 }
 
 // --- The postfix program ----------------------------------------------------------------

@@ -27,14 +27,6 @@ TableVariables::TableVariables(EnvironnementTable& environnement)
 
 TableVariables::~TableVariables() = default;
 
-TypeId* TableVariables::Variable(int slot) {
-    return slot >= 1 && slot <= NbCases ? cases_[slot].get() : nullptr;
-}
-
-const TypeId* TableVariables::Variable(int slot) const {
-    return slot >= 1 && slot <= NbCases ? cases_[slot].get() : nullptr;
-}
-
 bool TableVariables::Casse() const { return environnement_.Options() & option::Casse; }
 
 QString TableVariables::NormaliserNom(const QString& nom) const {

@@ -28,8 +28,12 @@ public:
     TableVariables(const TableVariables&) = delete;
     TableVariables& operator=(const TableVariables&) = delete;
 
-    TypeId* Variable(int slot);
-    const TypeId* Variable(int slot) const;
+    TypeId* Variable(int slot) {
+        return slot >= 1 && slot <= NbCases ? cases_[static_cast<std::size_t>(slot)].get() : nullptr;
+    }
+    const TypeId* Variable(int slot) const {
+        return slot >= 1 && slot <= NbCases ? cases_[static_cast<std::size_t>(slot)].get() : nullptr;
+    }
     TypeId* operator[](int slot) { return Variable(slot); }
 
     // Name rules: the first 12 characters, blanks and tabs trimmed, ASCII letters upper-cased
