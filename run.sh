@@ -11,7 +11,11 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$bin/app/pelavorine" "$@"
 fi
 echo "Pas d'écran : démonstration sans fenêtre."
-"$bin/cli/pelavorine-cli" run --points 11 --tbase 0.001 --show NBPOINT,TBASE,T
+echo "Charge d'un condensateur (R = 1 kOhm, C = 2 µF, E = 5 V), feuille de calcul :"
+"$bin/cli/pelavorine-cli" run --points 11 --tbase 0.001 \
+  --line "E=5 ; générateur" --line "TAU=1000*2E-6" \
+  --line "U=E*(1-EXP(-T/TAU))" --line "I=(E-U)/1000" --line "UF=U[NBPOINT]" \
+  --show T,U,I,UF
 echo
 echo "Pour ouvrir le bureau, lancez ./run.sh depuis une session graphique"
 echo "(ou : QT_QPA_PLATFORM=xcb $bin/app/pelavorine)."
