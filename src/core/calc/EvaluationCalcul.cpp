@@ -85,6 +85,20 @@ double MoteurCalcul::Operande(int slot) {
                                                                                    : 0.0;
 }
 
+// Point "indice" of the variable in slot: an integer from 1 to its capacity.
+double MoteurCalcul::Element(int slot, double indice) {
+    const TypeId* var = table_.Variable(slot);
+    if (indice < 1.0 || indice != std::trunc(indice)) {
+        Erreur(erreur::EntierPositif);
+        return 0.0;
+    }
+    if (!var || indice > var->Capacite()) {
+        Erreur(erreur::HorsLimites);
+        return 0.0;
+    }
+    return var->LirePoint(static_cast<int>(indice));
+}
+
 double MoteurCalcul::Primaire() {
     double v = 0.0;
     switch (jeton_->type) {
@@ -109,16 +123,8 @@ double MoteurCalcul::Primaire() {
                 Erreur(erreur::Crochet);
                 return 0.0;
             }
-            const TypeId* var = table_.Variable(slot);
-            if (indice < 1.0 || indice != std::trunc(indice)) {
-                Erreur(erreur::EntierPositif);
-                return 0.0;
-            }
-            if (!var || indice > var->Capacite()) {
-                Erreur(erreur::HorsLimites);
-                return 0.0;
-            }
-            v = var->LirePoint(static_cast<int>(indice));
+            v = Element(slot, indice);
+            if (code_) return 0.0;
             // One element of a table is a scalar argument.
             derniereVariable_ = 1;
             Lire();
@@ -431,16 +437,8 @@ double MoteurCalcul::Executer() {
         case Instruction::Indice: {
             const double indice = pile[--sp];
             jeton_ = &jetons_[i.jeton];
-            const TypeId* var = table_.Variable(i.valeur);
-            if (indice < 1.0 || indice != std::trunc(indice)) {
-                Erreur(erreur::EntierPositif);
-                return 0.0;
-            }
-            if (!var || indice > var->Capacite()) {
-                Erreur(erreur::HorsLimites);
-                return 0.0;
-            }
-            pile[sp - 1] = var->LirePoint(static_cast<int>(indice)); // replaces V's value
+            pile[sp - 1] = Element(i.valeur, indice); // replaces V's value
+            if (code_) return 0.0;
             break;
         }
         case Instruction::Negation:

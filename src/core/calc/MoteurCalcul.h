@@ -122,6 +122,7 @@ private:
     double Facteur();
     double Primaire();
     double Operande(int slot);
+    double Element(int slot, double indice);
     double Appel(int numero);
     void Arguments();
     void Stocker(double valeur);
