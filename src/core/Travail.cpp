@@ -11,6 +11,7 @@ Travail::Travail(Hote& hote, DescriptionVoies voies)
     : hote_(hote), voies_(std::move(voies)), variables_(*this),
       moteur_(std::make_unique<MoteurCalcul>(variables_, hote)),
       feuille_(std::make_unique<FeuilleCalcul>(*this, *moteur_)) {
+    moteur_->ports = &sansPorts_;
     AppliquerOptions();
     feuille_->etat.ingenieur = nombres.ingenieur;
     PreparerNouveauTravail();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acquisition/ParametresAcquisition.h"
+#include "acquisition/PortsLogiques.h"
 #include "store/DescriptionVoies.h"
 #include "store/EnvironnementTable.h"
 #include "store/Genres.h"
@@ -87,6 +88,7 @@ private:
     FenetresSimples fenetres_;
     ParametresAcquisition parametres_;
     TableVariables variables_;
+    SansPorts sansPorts_;
     std::unique_ptr<MoteurCalcul> moteur_;
     std::unique_ptr<FeuilleCalcul> feuille_;
     std::uint16_t demandes_ = 0;

@@ -8,6 +8,7 @@
 namespace pelavorine {
 
 class Hote;
+class PortsLogiques;
 class TableVariables;
 class TypeId;
 
@@ -54,6 +55,8 @@ public:
     // --- Services for the functions, valid while a function is applied ---
     TableVariables& Variables() { return table_; }
     Hote& hote() { return hote_; }
+    // The logic ports of the interface (IN, OUT); the work sets them.
+    PortsLogiques* ports = nullptr;
     int NbArguments() const { return nbArguments_; }
     // The k-th argument as written (1 = first).
     const Argument& Arg(int k) const { return arguments_[nbArguments_ - k + 1]; }
