@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
-  googletest libgtest-dev libbenchmark-dev libmuparser-dev
+  googletest libgtest-dev libbenchmark-dev libmuparser-dev libfftw3-dev
 )
 
 missing=()

@@ -6,13 +6,11 @@
 namespace pelavorine::cli {
 
 namespace {
+// Ctrl+C stays pressed for the rest of the run: clearing the Escape flag between lines must
+// not lose it.
 std::atomic<bool> gInterruption{false};
-std::atomic<bool> gRecue{false};
 
-extern "C" void SurSigint(int) {
-    gInterruption = true;
-    gRecue = true;
-}
+extern "C" void SurSigint(int) { gInterruption = true; }
 } // namespace
 
 HoteConsole::HoteConsole() { std::signal(SIGINT, SurSigint); }
@@ -21,11 +19,6 @@ HoteConsole::~HoteConsole() { std::signal(SIGINT, SIG_DFL); }
 
 bool HoteConsole::Interrompu() { return gInterruption || HoteScripte::Interrompu(); }
 
-void HoteConsole::EffacerInterruption() {
-    gInterruption = false;
-    HoteScripte::EffacerInterruption();
-}
-
-bool HoteConsole::ARecuInterruption() const { return gRecue; }
+bool HoteConsole::ARecuInterruption() const { return gInterruption; }
 
 } // namespace pelavorine::cli

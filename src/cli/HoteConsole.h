@@ -12,7 +12,6 @@ public:
     ~HoteConsole() override;
 
     bool Interrompu() override;
-    void EffacerInterruption() override;
     // SIGINT was received during this run.
     bool ARecuInterruption() const;
 };

@@ -54,3 +54,18 @@ egal(${n} 12)
 lancer(1 run --sheet ${WORK}/absent.txt --json)
 string(JSON c GET "${doc}" error line)
 egal(${c} 0)
+
+# Every function of the language runs from the tool without an error.
+lancer(0 run --points 64 --sheet ${DATA}/toutes_fonctions.txt --show A1,A4,E,I2,H,U --json)
+string(JSON e TYPE "${doc}" error)
+egal(${e} NULL)
+string(JSON n GET "${doc}" variables E count)
+egal(${n} 3)
+# A1 = 3 + 1 + 4 + 2 + 2 + 0 + 10 + 1 + 2 + 0.5
+if(NOT doc MATCHES "\"A1\":{[^}]*\"value\":25.5}")
+  message(FATAL_ERROR "A1 is not 25.5 in\n${doc}")
+endif()
+# A4 = 0 + 2 + 64
+if(NOT doc MATCHES "\"A4\":{[^}]*\"value\":66}")
+  message(FATAL_ERROR "A4 is not 66 in\n${doc}")
+endif()

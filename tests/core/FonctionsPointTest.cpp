@@ -276,7 +276,6 @@ TEST_F(FonctionsPointTest, GeneratorArgumentsAreCheckedAtPointOne) {
         Erreur("Y=LRAMPE(0,10)", erreur::ArgumentNonPositif),
         Erreur("Y=LRAMPE(1,-1)", erreur::ArgumentNonPositif),
         Erreur("Y=TOTALPOINTS(3)", erreur::TypeArgument),
-        Erreur("Y=DERIV(T,T)", erreur::FonctionIndisponible),
     });
 }
 

@@ -65,7 +65,6 @@ constexpr Texte kCalcul[] = {
     {54, QT_TRANSLATE_NOOP("Calcul", "Port non utilisable en sortie")},
     {55, QT_TRANSLATE_NOOP("Calcul", "Port non utilisable en entrée")},
     {56, QT_TRANSLATE_NOOP("Calcul", "Trop de constantes numériques")},
-    {57, QT_TRANSLATE_NOOP("Calcul", "Fonction non disponible dans cette version")},
     {200, QT_TRANSLATE_NOOP("Calcul", "Division par 0")},
     {202, QT_TRANSLATE_NOOP("Calcul", "Débordement de pile")},
     {203, QT_TRANSLATE_NOOP("Calcul", "Débordement du Tas")},

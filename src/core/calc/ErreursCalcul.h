@@ -43,9 +43,9 @@ inline constexpr int TempsReserve = 49;
 inline constexpr int ReseauSature = 51;
 inline constexpr int Octet = 52;
 inline constexpr int PortIncompatible = 53;
+inline constexpr int PortSortie = 54;
+inline constexpr int PortEntree = 55;
 inline constexpr int TropConstantes = 56;
-// Not in the historical table: a function whose library is not part of this build yet.
-inline constexpr int FonctionIndisponible = 57;
 // Returned by the evaluation of a line interrupted with Escape.
 inline constexpr int Interruption = -9;
 } // namespace erreur

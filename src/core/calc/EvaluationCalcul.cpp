@@ -512,6 +512,7 @@ MoteurCalcul::Resultat MoteurCalcul::EvaluerFormule(const QString& ligne) {
 
     bool interrompu = false;
     bool premier = true;
+    const int cibleLigne = cible_;
     programme_.clear();
     while (point_ <= nbPointsLigne_) {
         infini_ = false;
@@ -531,7 +532,9 @@ MoteurCalcul::Resultat MoteurCalcul::EvaluerFormule(const QString& ligne) {
         if (infini_) valeur = Signe(valeur) * Infini;
         Stocker(valeur);
         if (code_) break;
-        if (point_ == 1 && compteurTableaux_ <= 0) {
+        // After the first point a line without table operands gives a scalar, unless a
+        // function (AFFECTER) sent the result to another variable.
+        if (premier && compteurTableaux_ <= 0 && cible_ == cibleLigne) {
             TypeId* cible = VariableCible();
             if (cible && cible->Capacite() > 1) {
                 RecreerCible(1);

@@ -1,12 +1,14 @@
 #include "calc/ErreursCalcul.h"
+#include "calc/FonctionsNumeriques.h"
 #include "calc/FonctionsPoint.h"
+#include "calc/FonctionsScalaires.h"
+#include "calc/FonctionsTableaux.h"
 #include "calc/MoteurCalcul.h"
 #include "calc/TableFonctions.h"
 
 namespace pelavorine {
 
-// One case per function of the language; a function whose library is not built yet reports
-// that it is unavailable.
+// One case per function of the language.
 double AppliquerFonction(MoteurCalcul& moteur, int numero) {
     using namespace fonctions;
     switch (numero) {
@@ -51,47 +53,47 @@ double AppliquerFonction(MoteurCalcul& moteur, int numero) {
     case fonction::NUMPOINT: return NUMPOINT(moteur);
     case fonction::TOTALPOINTS: return TOTALPOINTS(moteur);
 
-    case fonction::AFFECTER:
-    case fonction::DERIV:
-    case fonction::DER2:
-    case fonction::INTEG:
-    case fonction::INTEGN:
-    case fonction::INDICE:
-    case fonction::RETARD:
-    case fonction::AVANCE:
-    case fonction::PERIODE:
-    case fonction::TRIGGER:
-    case fonction::TRUNC:
-    case fonction::ENSEMBLE:
-    case fonction::MIN:
-    case fonction::MAX:
-    case fonction::MOY:
-    case fonction::EFF:
-    case fonction::LISSAGE:
-    case fonction::PBAS:
-    case fonction::PHAUT:
-    case fonction::PBANDE:
-    case fonction::FFTM:
-    case fonction::FFTA:
-    case fonction::FFTR:
-    case fonction::FFTI:
-    case fonction::FFTC:
-    case fonction::FFTS:
-    case fonction::FFTP:
-    case fonction::RFFT:
-    case fonction::SEUIL:
-    case fonction::IN:
-    case fonction::OUT:
-    case fonction::CRETEMAXI:
-    case fonction::CRETEMINI:
-    case fonction::FREQUENCE:
-    case fonction::NBFRONTS:
-    case fonction::TRIER:
-    case fonction::DEPHASAGE:
-    default:
-        moteur.Erreur(erreur::FonctionIndisponible);
-        return 0.0;
+    case fonction::AFFECTER: return AFFECTER(moteur);
+    case fonction::DERIV: return DERIV(moteur);
+    case fonction::DER2: return DER2(moteur);
+    case fonction::INTEG: return INTEG(moteur);
+    case fonction::INTEGN: return INTEGN(moteur);
+    case fonction::INDICE: return INDICE(moteur);
+    case fonction::RETARD: return RETARD(moteur);
+    case fonction::AVANCE: return AVANCE(moteur);
+    case fonction::PERIODE: return PERIODE(moteur);
+    case fonction::TRIGGER: return TRIGGER(moteur);
+    case fonction::TRUNC: return TRUNC(moteur);
+    case fonction::ENSEMBLE: return ENSEMBLE(moteur);
+    case fonction::MIN: return MIN(moteur);
+    case fonction::MAX: return MAX(moteur);
+    case fonction::MOY: return MOY(moteur);
+    case fonction::EFF: return EFF(moteur);
+    case fonction::LISSAGE: return LISSAGE(moteur);
+    case fonction::PBAS: return PBAS(moteur);
+    case fonction::PHAUT: return PHAUT(moteur);
+    case fonction::PBANDE: return PBANDE(moteur);
+    case fonction::FFTM: return FFTM(moteur);
+    case fonction::FFTA: return FFTA(moteur);
+    case fonction::FFTR: return FFTR(moteur);
+    case fonction::FFTI: return FFTI(moteur);
+    case fonction::FFTC: return FFTC(moteur);
+    case fonction::FFTS: return FFTS(moteur);
+    case fonction::FFTP: return FFTP(moteur);
+    case fonction::RFFT: return RFFT(moteur);
+    case fonction::SEUIL: return SEUIL(moteur);
+    case fonction::IN: return IN(moteur);
+    case fonction::OUT: return OUT(moteur);
+    case fonction::CRETEMAXI: return CRETEMAXI(moteur);
+    case fonction::CRETEMINI: return CRETEMINI(moteur);
+    case fonction::FREQUENCE: return FREQUENCE(moteur);
+    case fonction::NBFRONTS: return NBFRONTS(moteur);
+    case fonction::TRIER: return TRIER(moteur);
+    case fonction::DEPHASAGE: return DEPHASAGE(moteur);
     }
+    // Numbers come from the function table: no other value reaches here.
+    moteur.Erreur(erreur::Syntaxe);
+    return 0.0;
 }
 
 } // namespace pelavorine

@@ -90,6 +90,16 @@ bool MoteurCalcul::Relire(double& valeur) {
     return true;
 }
 
+std::vector<double>& MoteurCalcul::TableDeLAppel() {
+    // A call is known by its closing ")", the token read while it is applied, at point 1
+    // as in the program of the following points.
+    const int site = jeton_ ? static_cast<int>(jeton_ - jetons_.data()) : 0;
+    for (auto& [s, table] : tablesAppels_)
+        if (s == site) return table;
+    tablesAppels_.emplace_back(site, std::vector<double>{});
+    return tablesAppels_.back().second;
+}
+
 // --- Pre-scan -------------------------------------------------------------------------
 
 bool MoteurCalcul::PreAnalyserFormule(QString& ligne) {

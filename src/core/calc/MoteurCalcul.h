@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace pelavorine {
@@ -83,6 +84,11 @@ public:
     // from the same slot. Returns false (and sets error 41) past 8 slots in one point.
     bool Memoriser(double valeur);
     bool Relire(double& valeur);
+    // The table a table function computes at point 1 and reads back at the following
+    // points: one per call of the line, so that two calls never share it.
+    std::vector<double>& TableDeLAppel();
+    // Work tables the functions reuse from call to call (k = 0..2).
+    std::vector<double>& Tampon(int k) { return tampons_[static_cast<std::size_t>(k)]; }
 
 private:
     // One token: 'C' constant k, 'V' variable k, 'F' function k, an operator character, or
@@ -174,6 +180,8 @@ private:
     bool expressionArguments_ = false;
     std::array<double, MaxResultatsMemorises + 1> resultats_{};
     std::vector<Instruction> programme_;
+    std::vector<std::pair<int, std::vector<double>>> tablesAppels_;
+    std::array<std::vector<double>, 3> tampons_;
     std::vector<int> variablesArguments_;
     std::array<double, MaxJetons + 1> pile_{};
     int emDerniereVariable_ = 1;
