@@ -1,3 +1,4 @@
+#include "calc/OutilsFonctions.h"
 #include "calc/FonctionsPoint.h"
 
 #include "calc/ErreursCalcul.h"
@@ -21,10 +22,10 @@ constexpr double Pi = std::numbers::pi;
 
 double Signe(double x) { return x < 0 ? -1.0 : 1.0; }
 bool EstInfini(double x) { return !(std::fabs(x) < Infini); }
-bool EstEntier(double x) { return x == std::trunc(x); }
+
 
 // The k-th argument as written, for the current point.
-double A(const MoteurCalcul& moteur, int k) { return moteur.Arg(k).valeur; }
+
 
 double VersRadians(const MoteurCalcul& moteur, double x) {
     return moteur.degres ? x * Pi / 180.0 : x;

@@ -1,3 +1,4 @@
+#include "calc/OutilsFonctions.h"
 #include "calc/FonctionsScalaires.h"
 
 #include "acquisition/PortsLogiques.h"
@@ -19,23 +20,9 @@ namespace pelavorine::fonctions {
 
 namespace {
 
-// Codes of the first message table that only the ports use.
-constexpr int PortSortie = 54; // "Port non utilisable en sortie"
-constexpr int PortEntree = 55; // "Port non utilisable en entrée"
 
 constexpr double Pi = std::numbers::pi;
 
-double A(const MoteurCalcul& moteur, int k) {
-    return moteur.Arg(k).valeur;
-}
-bool EstEntier(double x) {
-    return x == std::trunc(x);
-}
-
-// The variable of the k-th argument; the argument checks made sure it is a table.
-const TypeId& Y(MoteurCalcul& moteur, int k) {
-    return *moteur.Variables().Variable(moteur.Arg(k).variable);
-}
 
 // The valid points of a variable.
 struct Plage {
@@ -313,7 +300,7 @@ double IN(MoteurCalcul& moteur) {
     if (port == 0) return 0.0;
     PortsLogiques& ports = *moteur.ports;
     if (ports.LireSensPort(port) == 1 && !ports.ProgrammerSensPort(port, 0)) {
-        moteur.Erreur(PortEntree);
+        moteur.Erreur(erreur::PortEntree);
         return 0.0;
     }
     return ports.LirePort(port) & 0xFF;
@@ -333,7 +320,7 @@ double OUT(MoteurCalcul& moteur) {
     if (port == 0) return 0.0;
     PortsLogiques& ports = *moteur.ports;
     if (ports.LireSensPort(port) != 1 && !ports.ProgrammerSensPort(port, 1)) {
-        moteur.Erreur(PortSortie);
+        moteur.Erreur(erreur::PortSortie);
         return 0.0;
     }
     ports.EcrirePort(port, static_cast<int>(v));

@@ -1,3 +1,4 @@
+#include "calc/OutilsFonctions.h"
 #include "calc/FonctionsTableaux.h"
 
 #include "calc/ErreursCalcul.h"
@@ -17,17 +18,6 @@ namespace pelavorine::fonctions {
 
 namespace {
 
-double A(const MoteurCalcul& moteur, int k) {
-    return moteur.Arg(k).valeur;
-}
-bool EstEntier(double x) {
-    return x == std::trunc(x);
-}
-
-// The variable of the k-th argument; the argument checks made sure it is a table.
-const TypeId& Y(MoteurCalcul& moteur, int k) {
-    return *moteur.Variables().Variable(moteur.Arg(k).variable);
-}
 
 // Point i of y when it is one of its points, else 0: a shift or a truncation never reads
 // what lies past the count.

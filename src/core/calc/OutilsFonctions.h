@@ -1,0 +1,21 @@
+#pragma once
+
+#include "calc/MoteurCalcul.h"
+#include "store/TableVariables.h"
+
+#include <cmath>
+
+// Small helpers shared by the functions of the language.
+namespace pelavorine::fonctions {
+
+// Value of the k-th argument as written.
+inline double A(const MoteurCalcul& moteur, int k) { return moteur.Arg(k).valeur; }
+
+inline bool EstEntier(double x) { return x == std::trunc(x); }
+
+// The variable of the k-th argument; the argument checks made sure it exists.
+inline const TypeId& Y(MoteurCalcul& moteur, int k) {
+    return *moteur.Variables().Variable(moteur.Arg(k).variable);
+}
+
+} // namespace pelavorine::fonctions
