@@ -1,8 +1,8 @@
-#include "calc/OutilsFonctions.h"
 #include "calc/FonctionsPoint.h"
 
 #include "calc/ErreursCalcul.h"
 #include "calc/MoteurCalcul.h"
+#include "calc/OutilsFonctions.h"
 #include "store/TableVariables.h"
 #include "store/TypeId.h"
 

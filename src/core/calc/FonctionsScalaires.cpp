@@ -1,4 +1,3 @@
-#include "calc/OutilsFonctions.h"
 #include "calc/FonctionsScalaires.h"
 
 #include "acquisition/PortsLogiques.h"
@@ -6,6 +5,7 @@
 #include "calc/FonctionsPoint.h"
 #include "calc/FonctionsTableaux.h"
 #include "calc/MoteurCalcul.h"
+#include "calc/OutilsFonctions.h"
 #include "store/MesurePeriode.h"
 #include "store/ServicesPoints.h"
 #include "store/TableVariables.h"

@@ -1,9 +1,9 @@
-#include "calc/OutilsFonctions.h"
 #include "calc/FonctionsTableaux.h"
 
 #include "calc/ErreursCalcul.h"
 #include "calc/FonctionsPoint.h"
 #include "calc/MoteurCalcul.h"
+#include "calc/OutilsFonctions.h"
 #include "store/Genres.h"
 #include "store/ServicesPoints.h"
 #include "store/TableVariables.h"
