@@ -243,3 +243,30 @@ TEST_F(MoteurCalculTest, NumericStatusTexts) {
     EXPECT_EQ(TexteErreurCalcul(999, 200), "Erreur n° 999 non reconnue");
     EXPECT_EQ(TexteErreurCalcul(51, 200), "Variable réseau saturée (10000 points maximum)");
 }
+
+// A function with a scalar result adds no table to its line, whatever tables it reads.
+TEST_F(MoteurCalculTest, ScalarFunctionsOfTablesMixWithTables) {
+    TypeId& u = Var(table.CreerVariable("U", 200, genre::Acquise));
+    for (int i = 1; i <= 200; ++i) u.EcrirePoint(i, 1.0);
+    struct Cas {
+        const char* ligne;
+        bool table;
+        double point5;
+    };
+    const Cas cas[] = {
+        {"Y=MOY(U)", false, 1.0},
+        {"Y=U-MOY(U)+2", true, 2.0},
+        {"Y=INTEGN(U,T)", false, 199 * table.TBase()},
+        {"Y=U+INTEGN(U,T)", true, 1 + 199 * table.TBase()},
+    };
+    for (const Cas& c : cas) {
+        const auto r = Evaluer(c.ligne);
+        ASSERT_EQ(r.code, 0) << c.ligne;
+        const TypeId& y = Var(r.cible);
+        EXPECT_EQ(y.EstTable(), c.table) << c.ligne;
+        EXPECT_NEAR(y.EstTable() ? y.LirePoint(5) : y.LirePoint(0), c.point5, 1e-12) << c.ligne;
+        if (c.table) {
+            EXPECT_EQ(y.NbPoints, 200) << c.ligne;
+        }
+    }
+}

@@ -239,6 +239,7 @@ void MoteurCalcul::Arguments() {
 double MoteurCalcul::Appel(int numero) {
     const int nbAvant = nbArguments_;
     const bool expressionAvant = expressionArguments_;
+    const int compteurAvant = compteurTableaux_;
     nbArguments_ = 0;
     expressionArguments_ = false;
     Lire(); // first token of the arguments
@@ -261,7 +262,12 @@ double MoteurCalcul::Appel(int numero) {
             }
         }
         if (!code_) {
-            compteurTableaux_ += f.resultat;
+            // A function with a scalar result adds no table to the line, whatever tables
+            // it reads (MOY(U), INTEGN(U,T), DEPHASAGE(A,B) are scalars, U-MOY(U) a table).
+            if (f.resultat < 0)
+                compteurTableaux_ = compteurAvant;
+            else
+                compteurTableaux_ += f.resultat;
             v = AppliquerFonction(*this, numero);
         }
     }

@@ -4,6 +4,7 @@
 #include "calc/ErreursCalcul.h"
 #include "calc/FonctionsPoint.h"
 #include "calc/MoteurCalcul.h"
+#include "calc/OutilsFonctions.h"
 #include "calc/TableFonctions.h"
 #include "store/Genres.h"
 #include "store/ServicesPoints.h"
@@ -137,23 +138,18 @@ double Tableau(MoteurCalcul& moteur, Calcul calculer) {
     return moteur.EnErreur() ? 0.0 : t[1];
 }
 
-// A cached scalar: computed at point 1 and kept in the line's results; the target becomes a
-// scalar and the line ends after point 1. The line's point count is lowered rather than the
-// current point moved, so that the functions after this one in the expression still see
-// point 1 and compute their own results.
+// INTEG with limits: a cached scalar whose line gives a scalar even though it reads tables;
+// the line ends after point 1 (its point count is lowered rather than the current point
+// moved, so that the functions after this one still see point 1).
 template <class Calcul>
-double Scalaire(MoteurCalcul& moteur, Calcul calculer) {
-    double v = 0.0;
-    if (moteur.Point() != 1) {
-        moteur.Relire(v);
-        return v;
-    }
-    v = calculer();
+double ScalaireForce(MoteurCalcul& moteur, Calcul calculer) {
+    const bool premier = moteur.Point() == 1;
+    const double v = Memorise(moteur, calculer);
+    if (!premier) return v;
     if (moteur.EnErreur()) {
         moteur.FixerPoint(moteur.NbPoint());
         return 0.0;
     }
-    if (!moteur.Memoriser(v)) return 0.0;
     TypeId* cible = moteur.VariableCible();
     if (cible && cible->Capacite() > 1) {
         moteur.RecreerCible(1);
@@ -322,7 +318,7 @@ double DER2(MoteurCalcul& moteur) { return Derivee(moteur, true); }
 double INTEG(MoteurCalcul& moteur) {
     if (moteur.NbArguments() == 4) {
         // From the abscissa a to the abscissa b: the first points where X reaches them.
-        return Scalaire(moteur, [&] {
+        return ScalaireForce(moteur, [&] {
             const TypeId *y = nullptr, *x = nullptr;
             int n = 0;
             if (!Integrande(moteur, y, x, n)) return 0.0;
@@ -345,7 +341,7 @@ double INTEG(MoteurCalcul& moteur) {
 }
 
 double INTEGN(MoteurCalcul& moteur) {
-    return Scalaire(moteur, [&] {
+    return Memorise(moteur, [&] {
         const TypeId *y = nullptr, *x = nullptr;
         int n = 0;
         if (!Integrande(moteur, y, x, n)) return 0.0;

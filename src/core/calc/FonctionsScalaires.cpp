@@ -49,17 +49,6 @@ Extremes ExtremesDe(const TypeId& y, Plage p) {
 }
 
 // A value computed once per line: at point 1 by calcul and memorised, read back later.
-template <class F> double Memorise(MoteurCalcul& moteur, F calcul) {
-    double v = 0.0;
-    if (moteur.Point() != 1) {
-        moteur.Relire(v);
-        return v;
-    }
-    v = calcul();
-    if (moteur.EnErreur()) return 0.0;
-    moteur.Memoriser(v);
-    return v;
-}
 
 // The check "argument k is a table", with the code the function gives.
 bool Tableau(MoteurCalcul& moteur, int k, int code) {
