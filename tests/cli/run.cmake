@@ -69,3 +69,8 @@ endif()
 if(NOT doc MATCHES "\"A4\":{[^}]*\"value\":66}")
   message(FATAL_ERROR "A4 is not 66 in\n${doc}")
 endif()
+
+# Without an acquisition system there is no logic port.
+lancer(1 run --line "Y=IN(1)" --json)
+string(JSON k GET "${doc}" error code)
+egal(${k} 53)
