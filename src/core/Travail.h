@@ -7,7 +7,7 @@
 #include "store/Genres.h"
 #include "store/ReglagesNombres.h"
 #include "store/TableVariables.h"
-#include "windows/FenetresSimples.h"
+#include "windows/TableFenetres.h"
 
 #include <QString>
 #include <cstdint>
@@ -39,7 +39,7 @@ public:
     Hote& hote() { return hote_; }
     TableVariables& Variables() { return variables_; }
     const TableVariables& Variables() const { return variables_; }
-    FenetresSimples& TableFenetres() { return fenetres_; }
+    pelavorine::TableFenetres& TableDesFenetres() { return fenetres_; }
     ParametresAcquisition& Parametres() { return parametres_; }
     const DescriptionVoies& Voies() const { return voies_; }
     // The calculation engine and the calculation sheet of the work.
@@ -85,7 +85,7 @@ public:
 private:
     Hote& hote_;
     DescriptionVoies voies_;
-    FenetresSimples fenetres_;
+    pelavorine::TableFenetres fenetres_;
     ParametresAcquisition parametres_;
     TableVariables variables_;
     SansPorts sansPorts_;

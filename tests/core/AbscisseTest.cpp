@@ -73,7 +73,7 @@ TEST_F(AbscisseTest, WindowAbscissaWrapsFamiliesAndClampsOrdinaryVariables) {
     EXPECT_DOUBLE_EQ(longue.Abscisse(25, 1), 7 * tb); // its own last point's abscissa
 
     // Step-by-step windows count T in point numbers.
-    travail.TableFenetres().Donnees(1).enPoints = true;
+    travail.TableDesFenetres().Donnees(1)->abscisseEnPoints = true;
     EXPECT_DOUBLE_EQ(longue.Abscisse(3, 1), 3.0);
 }
 
@@ -90,11 +90,11 @@ TEST_F(AbscisseTest, OwnAbscissaIsUsedWhenNamedOrLinked) {
     TypeId& w = Var(Table("W", {1, 2, 3}));
     w.FixerAbscisseLineaire("F", 1.0, 0.0);
     EXPECT_EQ(w.Abscisse(3, 1), 2.0);
-    travail.TableFenetres().FixerAbscisse(1, "F", 0, "");
+    travail.TableDesFenetres().FixerAbscisse(1, "F", 0, "");
     EXPECT_EQ(w.Abscisse(3, 1), 2.0);
     // A linear abscissa named T follows the window when the window shows another variable.
     const int x = Table("X", {7, 8, 9});
-    travail.TableFenetres().FixerAbscisse(1, "X", x, "");
+    travail.TableDesFenetres().FixerAbscisse(1, "X", x, "");
     w.FixerAbscisseLineaire("T", 1.0, 0.0);
     EXPECT_EQ(w.Abscisse(3, 1), 9);
 }

@@ -51,12 +51,12 @@ TEST_F(CopiesVariablesTest, CopyTakesPointsAbscissaSettingsAndGenreOfTheSource) 
     EXPECT_EQ(cible.Origine, origine::Pointeur);
     EXPECT_EQ(cible.Couleur, couleurCible);
     EXPECT_EQ(cible.Fenetres, 0u);
-    EXPECT_FALSE(travail.TableFenetres().Existe(3));
+    EXPECT_FALSE(travail.TableDesFenetres().Existe(3));
 
     ASSERT_TRUE(CopierVariable(table, s, c, true, true));
     EXPECT_EQ(Var(c).Couleur, 0x123456);
     EXPECT_EQ(Var(c).Fenetres, 4u);
-    EXPECT_TRUE(travail.TableFenetres().Existe(3)) << "copying the windows opens them";
+    EXPECT_TRUE(travail.TableDesFenetres().Existe(3)) << "copying the windows opens them";
 }
 
 TEST_F(CopiesVariablesTest, CopyNeedsTwoDistinctVariables) {
@@ -82,7 +82,7 @@ TEST_F(CopiesVariablesTest, BackupKeepsGenreAndWindowsAndIsHiddenThenRestores) {
     EXPECT_EQ(Var(copie).Genre, genre::Entree | genre::Acquise | genre::CopieProvisoire);
     EXPECT_EQ(Var(copie).Fenetres, 0x11u);
     EXPECT_EQ(Points(copie), std::vector<double>({0.5, 1, 1.5, 2}));
-    EXPECT_FALSE(travail.TableFenetres().Existe(5)) << "a backup opens no window";
+    EXPECT_FALSE(travail.TableDesFenetres().Existe(5)) << "a backup opens no window";
     EXPECT_EQ(SelectionnerNom(TextesListe(ListerVariables(table, -1, filtre::SaufScalaires)),
                               NomCopieAnonyme),
               -1);
@@ -98,7 +98,7 @@ TEST_F(CopiesVariablesTest, BackupKeepsGenreAndWindowsAndIsHiddenThenRestores) {
     EXPECT_EQ(ea1.Genre, genre::Entree | genre::Acquise);
     EXPECT_EQ(ea1.Fenetres, 0x11u);
     EXPECT_EQ(ea1.Nom, "EA1");
-    EXPECT_FALSE(travail.TableFenetres().Existe(5));
+    EXPECT_FALSE(travail.TableDesFenetres().Existe(5));
 }
 
 TEST_F(CopiesVariablesTest, NamedBackupIsHiddenToo) {

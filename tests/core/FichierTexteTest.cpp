@@ -249,8 +249,8 @@ TEST_F(FichierTexteTest, ConfigurationLineGivesPointCountAbscissaAndLimits) {
     // The window shows A against the abscissa of the configuration line, filled evenly.
     ASSERT_EQ(r.fenetre, 1);
     EXPECT_TRUE(Var("A").EstAffichee(1));
-    EXPECT_EQ(travail.TableFenetres().NomAbscisse(1), "Temps");
-    EXPECT_EQ(travail.TableFenetres().Donnees(1).uniteAbscisse, "ms");
+    EXPECT_EQ(travail.TableDesFenetres().NomAbscisse(1), "Temps");
+    EXPECT_EQ(travail.TableDesFenetres().Donnees(1)->abscisse.unite, "ms");
     EXPECT_EQ(Points(table.IndexVariable("TEMPS")), (std::vector<double>{0, 1, 2}));
     EXPECT_FALSE(Var("TEMPS").EstAffichee(1));
 }
@@ -287,8 +287,8 @@ TEST_F(FichierTexteTest, ImportsGoToAFreeWindowOrTheRememberedOne) {
 
 TEST_F(FichierTexteTest, ResetEmptiesTheWorkAndShowsInWindow1) {
     Table("ANCIEN", {1, 2});
-    travail.TableFenetres().Ouvrir(3, table.CaseTemps());
-    travail.TableFenetres().FixerCourante(3);
+    travail.TableDesFenetres().Creer(3);
+    travail.TableDesFenetres().FixerCourante(3);
     const ResultatImportTexte r = Importer("A\tB\n1\t2\n3\t4\n", {true, true, 0});
     EXPECT_FALSE(Existe("ANCIEN"));
     EXPECT_EQ(r.fenetre, 1);

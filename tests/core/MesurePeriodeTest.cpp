@@ -33,7 +33,7 @@ protected:
         return MesurerPeriode(table, hote, etat, slot, 1, restaurer, memoriser);
     }
     QStringList Erreurs() const { return hote.Textes(HoteScripte::Genre::Erreur); }
-    SelectionFenetre Selection() { return travail.TableFenetres().Selection(1); }
+    SelectionFenetre Selection() { return travail.TableDesFenetres().Selection(1); }
     double tbase() const { return table.TBase(); }
 };
 
@@ -115,7 +115,7 @@ TEST_F(MesurePeriodeTest, ThresholdFollowsItsMode) {
 
 TEST_F(MesurePeriodeTest, ConstantSignalFailsAndResetsTheSelection) {
     const int s = Signal([](int) { return 3.0; });
-    travail.TableFenetres().FixerSelection(1, {true, 20, 80, s});
+    travail.TableDesFenetres().FixerSelection(1, {true, 20, 80, s});
     for (const bool descendant : {false, true}) {
         hote.Vider();
         MesurePeriode etat = PreparerMesure(true);
@@ -140,7 +140,7 @@ TEST_F(MesurePeriodeTest, SilentFailureShowsNothing) {
 
 TEST_F(MesurePeriodeTest, ActiveSelectionLimitsTheSearch) {
     const int s = Sinus36();
-    travail.TableFenetres().FixerSelection(1, {true, 50, 130, s});
+    travail.TableDesFenetres().FixerSelection(1, {true, 50, 130, s});
     MesurePeriode etat = PreparerMesure(true);
     EXPECT_NEAR(Periode(etat, s), 36 * tbase(), 1e-12);
     EXPECT_EQ(etat.premierPassage, 73);
@@ -163,7 +163,7 @@ TEST_F(MesurePeriodeTest, MemorisedSelectionSpansTheMeasuredPeriods) {
 
 TEST_F(MesurePeriodeTest, RestoreBringsThePreviousSelectionBack) {
     const int s = Sinus36();
-    travail.TableFenetres().FixerSelection(1, {true, 2, 190, 0});
+    travail.TableDesFenetres().FixerSelection(1, {true, 2, 190, 0});
     MesurePeriode etat = PreparerMesure(true);
     EXPECT_GT(Periode(etat, s, true, true), 0.0);
     const SelectionFenetre sel = Selection();
@@ -177,7 +177,7 @@ TEST_F(MesurePeriodeTest, WindowFallsBackToTheCurrentOneAndIsRequired) {
     const int s = Sinus36();
     MesurePeriode etat = PreparerMesure(true);
     EXPECT_NEAR(MesurerPeriode(table, hote, etat, s, 9, false, false), 36 * tbase(), 1e-12);
-    travail.TableFenetres().Fermer(1);
+    travail.TableDesFenetres().Fermer(1);
     etat = PreparerMesure(true);
     EXPECT_EQ(MesurerPeriode(table, hote, etat, s, 1, false, false), 0.0);
     EXPECT_EQ(MesurerPeriode(table, hote, etat, 250, 1, false, false), 0.0);

@@ -239,7 +239,7 @@ TEST_F(TableVariablesTest, DeletionForgetsTheNameInWindowsAndAbscissaLinks) {
     y.FixerAbscisseVariable("X", "X");
     TypeId& z = Var(Table("Z", {7, 8, 9}));
     z.FixerAbscisseLineaire("X", 0.5, 1.0);
-    travail.TableFenetres().FixerAbscisse(1, "X", x, "V");
+    travail.TableDesFenetres().FixerAbscisse(1, "X", x, "V");
     travail.PrendreDemandes();
 
     table.SupprimerVariable(" x ");
@@ -299,7 +299,7 @@ TEST_F(TableVariablesTest, FirstWindowPrefersTheCurrentOne) {
     travail.demarrage = true; // no window creation
     v.FixerFenetres(0b1100);
     EXPECT_EQ(v.PremiereFenetre(), 3);
-    travail.TableFenetres().FixerCourante(4);
+    travail.TableDesFenetres().Creer(4); // an open window becomes the current one
     EXPECT_EQ(v.PremiereFenetre(), 4);
     v.AfficherDans(4, false);
     EXPECT_EQ(v.Fenetres, 0b0100u);

@@ -38,7 +38,7 @@ TEST_F(TravailTest, ResetDiscardsTheWorkAndRebuildsItWithTheGivenPointCount) {
     Table("Y", {1, 2, 3});
     travail.notes = "notes";
     travail.fichierCourant = "/tmp/a.PL2";
-    travail.TableFenetres().Ouvrir(4, table.CaseTemps());
+    travail.TableDesFenetres().Creer(4);
     travail.Parametres().periode = 1000;
 
     travail.ReinitialiserTravail(50, Travail::ToutReconstruire | Travail::Redessiner);

@@ -70,7 +70,7 @@ bool MontreDesPoints(const TableVariables& table, int fenetre) {
 }
 
 int ChoisirFenetre(Travail& travail, bool reinitialise, int precedente) {
-    FenetresSimples& fenetres = travail.TableFenetres();
+    TableFenetres& fenetres = travail.TableDesFenetres();
     int choisie = kFenetresImport;
     if (precedente >= 1 && precedente <= FenetresVariables::NbFenetres) {
         choisie = precedente;
@@ -83,7 +83,7 @@ int ChoisirFenetre(Travail& travail, bool reinitialise, int precedente) {
                 break;
             }
     }
-    if (!fenetres.Existe(choisie)) fenetres.Ouvrir(choisie, travail.Variables().CaseTemps());
+    if (!fenetres.Existe(choisie)) fenetres.Creer(choisie);
     fenetres.FixerCourante(choisie);
     return choisie;
 }
@@ -110,7 +110,7 @@ void FixerAbscisse(Travail& travail, int fenetre, const ConfigurationTexte& conf
     }
     for (int f = 1; f <= FenetresVariables::NbFenetres; ++f)
         x->AfficherDans(f, false);
-    travail.TableFenetres().FixerAbscisse(fenetre, x->Nom, slot, x->Unite);
+    travail.TableDesFenetres().FixerAbscisse(fenetre, x->Nom, slot, x->Unite);
 }
 
 ResultatImportTexte Importer(Travail& travail, const QByteArray& octets,
