@@ -2,6 +2,7 @@
 
 #include "acquisition/ParametresAcquisition.h"
 #include "acquisition/PortsLogiques.h"
+#include "files/BlocEnregistrement.h"
 #include "store/DescriptionVoies.h"
 #include "store/EnvironnementTable.h"
 #include "store/Genres.h"
@@ -55,6 +56,8 @@ public:
     bool modifie = false;
     bool demarrage = false; // start-up in progress
     QString notes;
+    // Records of the work file that no part of the program reads yet, written back as read.
+    EnregistrementsConserves conserves;
 
     // Makes the display settings and the marker spacing follow the options word.
     void AppliquerOptions();

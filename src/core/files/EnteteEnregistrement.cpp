@@ -1,0 +1,33 @@
+#include "files/EnteteEnregistrement.h"
+
+#include "files/EcrivainBinaire.h"
+#include "files/LecteurBinaire.h"
+
+namespace pelavorine {
+
+void EnteteEnregistrement::Ecrire(EcrivainBinaire& sortie) const {
+    sortie.Chaine("[" + tag.left(3).leftJustified(3, ' ') + "]", 5);
+    sortie.U8(type);
+    sortie.U8(masque);
+    sortie.U8(index);
+    sortie.U16(valeur);
+    sortie.U16(taille);
+    sortie.U8(Controle);
+}
+
+bool EnteteEnregistrement::Lire(LecteurBinaire& entree, EnteteEnregistrement& entete) {
+    const QByteArray marqueur = entree.Octets(6);
+    entete.type = entree.U8();
+    entete.masque = entree.U8();
+    entete.index = entree.U8();
+    entete.valeur = entree.U16();
+    entete.taille = entree.U16();
+    const std::uint8_t controle = entree.U8();
+    if (!entree.Ok() || marqueur.size() != 6 || marqueur[0] != 5 || marqueur[1] != '[' ||
+        marqueur[5] != ']' || entete.type > Fin || controle != Controle)
+        return false;
+    entete.tag = marqueur.mid(2, 3);
+    return true;
+}
+
+} // namespace pelavorine
