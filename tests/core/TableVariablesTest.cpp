@@ -345,3 +345,17 @@ TEST_F(TableVariablesTest, ScaleAdaptationMatchesTheReferenceRange) {
     EXPECT_EQ(v.Reference, 0);
     EXPECT_EQ(v.Multiplicateur, 1.0);
 }
+
+TEST_F(TableVariablesTest, AWorkFilePlacesAVariableInItsOwnSlot) {
+    const int slot = table.PremiereCaseLibre() + 5;
+    EXPECT_EQ(table.CreerVariableEn(slot, "Y", 10, genre::Acquise), slot);
+    EXPECT_EQ(table.IndexVariable("Y"), slot);
+    EXPECT_EQ(table.DerniereCase(), slot);
+    EXPECT_EQ(table.CaseLibre(), table.PremiereCaseLibre()); // the slots below stay free
+    // A name already used elsewhere, or an invalid one, is refused.
+    EXPECT_EQ(table.CreerVariableEn(slot + 1, "Y", 10, genre::Acquise), 0);
+    EXPECT_EQ(table.CreerVariableEn(slot + 1, "1Y", 10, genre::Acquise), 0);
+    // The same slot is redefined.
+    EXPECT_EQ(table.CreerVariableEn(slot, "Y", 20, genre::Calculee), slot);
+    EXPECT_EQ(Var(slot).Capacite(), 20);
+}

@@ -92,20 +92,7 @@ int PlacementVariables::Placer(VariableFichier& lu) {
 }
 
 int PlacementVariables::CreerEn(TableVariables& table, int slot, const VariableFichier& lu) {
-    if (TypeId* v = table.Variable(slot)) {
-        if (table.IndexVariable(lu.nom) != 0 && table.IndexVariable(lu.nom) != slot) return 0;
-        if (!table.NomValide(lu.nom)) return 0;
-        v->Redefinir(codage::FormeCanonique(lu.nom), lu.capacite, lu.genre);
-        return slot;
-    }
-    if (table.IndexVariable(lu.nom) != 0) return 0; // the name is already used elsewhere
-    // The table creates in its lowest free slot: the free slots below are held meanwhile.
-    std::vector<int> retenues;
-    while (table.CaseLibre() != 0 && table.CaseLibre() < slot)
-        retenues.push_back(table.Placer(std::make_unique<TypeId>(table)));
-    const int cree = table.CreerVariable(lu.nom, lu.capacite, lu.genre);
-    for (int r : retenues)
-        table.SupprimerCase(r);
+    const int cree = table.CreerVariableEn(slot, lu.nom, lu.capacite, lu.genre);
     if (cree == 0) table.codeErreur = 0;
     return cree;
 }

@@ -69,6 +69,17 @@ int TableVariables::CreerVariable(const QString& nom, int capacite, std::uint16_
     return slot;
 }
 
+int TableVariables::CreerVariableEn(int slot, const QString& nom, int capacite,
+                                    std::uint16_t genre) {
+    if (slot < 1 || slot > NbCases || !NomCorrect(nom)) return 0;
+    const int existante = IndexVariable(nom);
+    if (existante != 0 && existante != slot) return 0;
+    if (!cases_[slot]) cases_[slot] = std::make_unique<TypeId>(*this);
+    cases_[slot]->Redefinir(codage::FormeCanonique(nom.left(LongueurNom)), capacite, genre);
+    derniereCase_ = std::max(derniereCase_, slot);
+    return slot;
+}
+
 int TableVariables::Placer(std::unique_ptr<TypeId> variable) {
     const int slot = CaseLibre();
     if (slot == 0) return 0;

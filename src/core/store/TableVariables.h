@@ -44,6 +44,9 @@ public:
     int IndexVariable(const QString& nom) const;
     int CaseLibre() const;
     int CreerVariable(const QString& nom, int capacite, std::uint16_t genre);
+    // Creates (or redefines) the variable in that slot, as a work file places it; 0 when the
+    // name is invalid or already names a variable of another slot.
+    int CreerVariableEn(int slot, const QString& nom, int capacite, std::uint16_t genre);
     // Puts a variable built by the caller (a channel, an output) in a free slot; 0 if full.
     int Placer(std::unique_ptr<TypeId> variable);
 
