@@ -8,20 +8,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "FichiersDeTest.h"
+
 using namespace pelavorine;
 
 namespace {
 
-QByteArray Lire(const QString& nom) {
-    QFile f(nom);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Ecrire(const QString& nom, const QByteArray& octets) {
-    QFile f(nom);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
 
 QByteArray Octet(QChar c, codage::Champ champ) {
     unsigned char b = 0;

@@ -11,20 +11,12 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "FichiersDeTest.h"
+
 using namespace pelavorine;
 
 namespace {
 
-QByteArray Lire(const QString& nom) {
-    QFile f(nom);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Ecrire(const QString& nom, const QByteArray& octets) {
-    QFile f(nom);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
 
 struct Enregistrement {
     QByteArray tag;
