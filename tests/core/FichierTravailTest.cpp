@@ -17,7 +17,6 @@ using namespace pelavorine;
 
 namespace {
 
-
 struct Enregistrement {
     QByteArray tag;
     int valeur;
