@@ -14,7 +14,6 @@ using namespace pelavorine;
 
 namespace {
 
-
 QByteArray Octet(QChar c, codage::Champ champ) {
     unsigned char b = 0;
     EXPECT_TRUE(codage::OctetDe(c, champ, b)) << S(c);
