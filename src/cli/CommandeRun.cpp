@@ -1,13 +1,17 @@
 #include "CommandeRun.h"
 
+#include "DialoguesConsole.h"
 #include "HoteConsole.h"
 #include "SortieRun.h"
 #include "Travail.h"
 #include "calc/ErreursCalcul.h"
 #include "calc/FeuilleCalcul.h"
+#include "files/CommandesFichier.h"
+#include "files/FichierTravail.h"
 #include "texte/CodageTexte.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QTextStream>
 
@@ -16,12 +20,13 @@ namespace pelavorine::cli {
 namespace {
 
 // Options that later versions of the tool bring; refused rather than ignored.
-const QStringList kAVenir = {QStringLiteral("--inputs"), QStringLiteral("--acquire"),
-                             QStringLiteral("--save")};
+const QStringList kAVenir = {QStringLiteral("--inputs"), QStringLiteral("--acquire")};
 const QStringList kAvecValeur = {QStringLiteral("--points"), QStringLiteral("--tbase"),
                                  QStringLiteral("--digits"), QStringLiteral("--engineering"),
                                  QStringLiteral("--show"),   QStringLiteral("--sheet"),
-                                 QStringLiteral("--line")};
+                                 QStringLiteral("--line"),   QStringLiteral("--save")};
+const QStringList kExtensionsEnregistrement = {QStringLiteral("PL2"), QStringLiteral("PLC"),
+                                               QStringLiteral("TXT")};
 
 bool Entier(const QString& texte, int mini, int maxi, int& valeur) {
     bool ok = false;
@@ -40,6 +45,43 @@ QStringList LignesDe(const QByteArray& octets) {
     return lignes;
 }
 
+// A file error as the document reports it: the message of the desk's error box.
+ErreurRun ErreurFichier(const HoteConsole& hote, int erreursAvant, int code) {
+    QString message = hote.DerniereErreurDepuis(erreursAvant);
+    if (message.isEmpty()) message = FichierTravail::MessageErreur(code);
+    return ErreurRun{0, 0, code, message};
+}
+
+std::optional<ErreurRun> Ouvrir(Travail& travail, HoteConsole& hote, DialoguesConsole& dialogues,
+                                const QString& nom) {
+    // The open command takes a missing file for "ask the user", which the tool never does.
+    if (!QFileInfo(nom).isFile())
+        return ErreurRun{0, 0, FichierTravail::ErreurFichierAbsent,
+                         FichierTravail::MessageErreur(FichierTravail::ErreurFichierAbsent)};
+    const int avant = hote.NbErreurs();
+    const ResultatCommande r = OuvrirTravail(travail, dialogues, nom);
+    if (r.code != 0) return ErreurFichier(hote, avant, r.code);
+    if (!r.fait)
+        return ErreurRun{0, 0, 0, QStringLiteral("Lecture du fichier %1 abandonnée").arg(nom)};
+    return std::nullopt;
+}
+
+std::optional<ErreurRun> Enregistrer(Travail& travail, HoteConsole& hote,
+                                     DialoguesConsole& dialogues, const QString& nom) {
+    const int avant = hote.NbErreurs();
+    // Without a name the save dialog answers: the name given and, from its extension, the
+    // form of the file.
+    const ResultatCommande r = EnregistrerTravail(travail, dialogues, QString(), false);
+    if (r.code != 0) return ErreurFichier(hote, avant, r.code);
+    if (r.fait) return std::nullopt;
+    // Nothing written is a failure too: the previous file of that name stays.
+    const QString raison = dialogues.ExportVide()
+                               ? QStringLiteral("aucune variable à enregistrer")
+                               : QStringLiteral("aucune fenêtre de courbes ouverte");
+    return ErreurRun{0, 0, 0,
+                     QStringLiteral("Rien n'a été enregistré dans %1 : %2").arg(nom, raison)};
+}
+
 } // namespace
 
 bool CommandeRun::Analyser(const QStringList& arguments, QString& erreur) {
@@ -53,12 +95,16 @@ bool CommandeRun::Analyser(const QStringList& arguments, QString& erreur) {
             erreur = QStringLiteral("l'option %1 n'est pas encore disponible").arg(a);
             return false;
         }
+        if (!a.startsWith(QLatin1String("--"))) {
+            if (fichier_) {
+                erreur = QStringLiteral("un seul fichier à lire : %1").arg(a);
+                return false;
+            }
+            fichier_ = a;
+            continue;
+        }
         if (!kAvecValeur.contains(a)) {
-            erreur = a.startsWith(QLatin1String("--"))
-                         ? QStringLiteral("option inconnue : %1").arg(a)
-                         : QStringLiteral("la lecture de fichiers de travail n'est pas encore "
-                                          "disponible : %1")
-                               .arg(a);
+            erreur = QStringLiteral("option inconnue : %1").arg(a);
             return false;
         }
         if (i + 1 >= arguments.size()) {
@@ -76,12 +122,21 @@ bool CommandeRun::Analyser(const QStringList& arguments, QString& erreur) {
         }
         if (a == QLatin1String("--engineering"))
             ok = v == QLatin1String("on") || v == QLatin1String("off");
+        if (a == QLatin1String("--save"))
+            ok = enregistrer_.isEmpty() &&
+                 kExtensionsEnregistrement.contains(QFileInfo(v).suffix(), Qt::CaseInsensitive);
         if (!ok) {
             erreur = QStringLiteral("valeur incorrecte pour %1 : %2").arg(a, v);
+            if (a == QLatin1String("--save"))
+                erreur += enregistrer_.isEmpty()
+                              ? QStringLiteral(" (extension .PL2, .PLC ou .TXT attendue)")
+                              : QStringLiteral(" (un seul fichier à enregistrer)");
             return false;
         }
         if (a == QLatin1String("--show"))
             montrer_ = v.split(QLatin1Char(','), Qt::SkipEmptyParts);
+        else if (a == QLatin1String("--save"))
+            enregistrer_ = v;
         else
             options_.append({a, v});
     }
@@ -123,29 +178,29 @@ bool CommandeRun::Appliquer(Travail& travail, const Option& option, QStringList&
 }
 
 QStringList CommandeRun::NomsMontres(const Travail& travail) const {
-    if (montrer_) return *montrer_;
-    QStringList noms;
-    const TableVariables& table = travail.Variables();
-    for (int slot = table.CaseTemps(); slot >= 1 && slot <= table.DerniereCase(); ++slot)
-        if (const TypeId* v = table.Variable(slot)) noms << v->Nom;
-    return noms;
+    return montrer_ ? *montrer_ : NomsDepuisTemps(travail);
 }
 
 int CommandeRun::Executer() {
     HoteConsole hote;
     Travail travail(hote);
-    QStringList lignes;
+    DialoguesConsole dialogues(travail, enregistrer_, montrer_);
     std::optional<ErreurRun> erreur;
-    for (const Option& o : options_) {
-        QString message;
-        if (!Appliquer(travail, o, lignes, message)) {
-            erreur = ErreurRun{0, 0, 0, message};
-            break;
+    if (fichier_) erreur = Ouvrir(travail, hote, dialogues, *fichier_);
+    FeuilleCalcul& feuille = travail.Feuille();
+    // The sheet read from the file runs first, then the lines the options add.
+    QStringList lignes = feuille.Lignes();
+    if (!erreur) {
+        for (const Option& o : options_) {
+            QString message;
+            if (!Appliquer(travail, o, lignes, message)) {
+                erreur = ErreurRun{0, 0, 0, message};
+                break;
+            }
         }
     }
 
     QList<ResultatLigne> resultats;
-    FeuilleCalcul& feuille = travail.Feuille();
     if (!erreur && !lignes.isEmpty()) {
         feuille.FixerLignes(lignes);
         feuille.LancerFeuille(0);
@@ -161,6 +216,10 @@ int CommandeRun::Executer() {
                                FeuilleCalcul::tr("Interruption des calculs par utilisateur")};
         }
     }
+
+    // A run that failed saves nothing: the file of that name stays as it was.
+    if (!erreur && !enregistrer_.isEmpty())
+        erreur = Enregistrer(travail, hote, dialogues, enregistrer_);
 
     const QStringList noms = NomsMontres(travail);
     QTextStream out(stdout);

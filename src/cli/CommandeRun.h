@@ -10,9 +10,10 @@ class Travail;
 
 namespace pelavorine::cli {
 
-// "pelavorine-cli run": builds a work, applies the options in the order written, runs the
-// calculation sheet as the desk's "Lancer les calculs" does, then shows the results and the
-// variables, for a person or as one JSON document.
+// "pelavorine-cli run": reads the file given or builds a new work, applies the options in the
+// order written, runs the calculation sheet as the desk's "Lancer les calculs" does, saves the
+// work when asked, then shows the results and the variables, for a person or as one JSON
+// document.
 class CommandeRun {
 public:
     // False with a message for a usage error.
@@ -30,6 +31,8 @@ private:
     QStringList NomsMontres(const Travail& travail) const;
 
     QList<Option> options_;
+    std::optional<QString> fichier_;
+    QString enregistrer_;
     std::optional<QStringList> montrer_;
     bool json_ = false;
 };

@@ -21,4 +21,11 @@ bool HoteConsole::Interrompu() { return gInterruption || HoteScripte::Interrompu
 
 bool HoteConsole::ARecuInterruption() const { return gInterruption; }
 
+int HoteConsole::NbErreurs() const { return static_cast<int>(Textes(Genre::Erreur).size()); }
+
+QString HoteConsole::DerniereErreurDepuis(int n) const {
+    const QStringList erreurs = Textes(Genre::Erreur);
+    return erreurs.size() > n ? erreurs.last() : QString();
+}
+
 } // namespace pelavorine::cli

@@ -14,6 +14,11 @@ public:
     bool Interrompu() override;
     // SIGINT was received during this run.
     bool ARecuInterruption() const;
+
+    // The error boxes shown so far, and the text of the last one shown after the first n
+    // (empty when none): the message the desk would have shown for a file operation.
+    int NbErreurs() const;
+    QString DerniereErreurDepuis(int n) const;
 };
 
 } // namespace pelavorine::cli

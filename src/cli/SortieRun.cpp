@@ -8,9 +8,7 @@
 
 namespace pelavorine::cli {
 
-namespace {
-
-QString Chaine(const QString& texte) {
+QString ChaineJson(const QString& texte) {
     QString r = QStringLiteral("\"");
     for (QChar c : texte) {
         switch (c.unicode()) {
@@ -29,6 +27,8 @@ QString Chaine(const QString& texte) {
     return r + QLatin1Char('"');
 }
 
+namespace {
+
 QString Nombre(double x) { return std::isfinite(x) ? Reel(x) : QStringLiteral("null"); }
 
 QString Variable(const TypeId& v) {
@@ -38,8 +38,8 @@ QString Variable(const TypeId& v) {
                     .arg(v.Capacite())
                     .arg(v.Premier)
                     .arg(v.NbPoints);
-    o += QStringLiteral("\"unit\":") + Chaine(v.Unite) + QStringLiteral(",\"abscissa\":") +
-         Chaine(v.NomAbscisseAffiche());
+    o += QStringLiteral("\"unit\":") + ChaineJson(v.Unite) + QStringLiteral(",\"abscissa\":") +
+         ChaineJson(v.NomAbscisseAffiche());
     if (v.Capacite() <= 1) return o + QStringLiteral(",\"value\":") + Nombre(v.LirePoint(0)) + '}';
     QStringList points, abscisses;
     for (int i = v.Premier; i <= v.NbPoints; ++i) {
@@ -58,41 +58,53 @@ QString Reel(double x) {
     return QString::fromLatin1(tampon, static_cast<int>(r.ptr - tampon));
 }
 
-QString DocumentJson(const Travail& travail, const QList<ResultatLigne>& resultats,
-                     const std::optional<ErreurRun>& erreur, const QStringList& noms) {
-    QStringList r;
-    for (const ResultatLigne& l : resultats)
-        r << QStringLiteral("{\"line\":%1,\"text\":").arg(l.ligne) + Chaine(l.texte) + '}';
-    QString e = QStringLiteral("null");
-    if (erreur)
-        e = QStringLiteral("{\"line\":%1,\"column\":%2,\"code\":%3,\"message\":")
-                .arg(erreur->ligne)
-                .arg(erreur->colonne)
-                .arg(erreur->code) +
-            Chaine(erreur->message) + '}';
+QStringList NomsDepuisTemps(const Travail& travail) {
+    QStringList noms;
+    const TableVariables& table = travail.Variables();
+    for (int slot = table.CaseTemps(); slot >= 1 && slot <= table.DerniereCase(); ++slot)
+        if (const TypeId* v = table.Variable(slot)) noms << v->Nom;
+    return noms;
+}
+
+QString ErreurJson(const std::optional<ErreurRun>& erreur) {
+    if (!erreur) return QStringLiteral("null");
+    return QStringLiteral("{\"line\":%1,\"column\":%2,\"code\":%3,\"message\":")
+               .arg(erreur->ligne)
+               .arg(erreur->colonne)
+               .arg(erreur->code) +
+           ChaineJson(erreur->message) + '}';
+}
+
+QString VariablesJson(const Travail& travail, const QStringList& noms) {
     const TableVariables& table = travail.Variables();
     QStringList vars;
     for (const QString& nom : noms) {
         const TypeId* v = table.Variable(table.IndexVariable(nom));
-        vars << Chaine(v ? v->Nom : nom) + ':' + (v ? Variable(*v) : QStringLiteral("null"));
+        vars << ChaineJson(v ? v->Nom : nom) + ':' + (v ? Variable(*v) : QStringLiteral("null"));
     }
-    return QStringLiteral("{\"results\":[") + r.join(QLatin1Char(',')) +
-           QStringLiteral("],\"error\":") + e + QStringLiteral(",\"variables\":{") +
-           vars.join(QLatin1Char(',')) + QStringLiteral("}}\n");
+    return '{' + vars.join(QLatin1Char(',')) + '}';
 }
 
-QString TexteLisible(const Travail& travail, const QList<ResultatLigne>& resultats,
+QString DocumentJson(const Travail& travail, const QList<ResultatLigne>& resultats,
                      const std::optional<ErreurRun>& erreur, const QStringList& noms) {
-    QString texte;
+    QStringList r;
     for (const ResultatLigne& l : resultats)
-        texte += QStringLiteral("%1 :%2\n").arg(l.ligne, 3).arg(l.texte);
-    if (erreur) {
-        texte += erreur->ligne > 0 ? QStringLiteral("Erreur ligne %1, colonne %2 : %3\n")
-                                         .arg(erreur->ligne)
-                                         .arg(erreur->colonne)
-                                         .arg(erreur->message)
-                                   : QStringLiteral("Erreur : %1\n").arg(erreur->message);
-    }
+        r << QStringLiteral("{\"line\":%1,\"text\":").arg(l.ligne) + ChaineJson(l.texte) + '}';
+    return QStringLiteral("{\"results\":[") + r.join(QLatin1Char(',')) +
+           QStringLiteral("],\"error\":") + ErreurJson(erreur) + QStringLiteral(",\"variables\":") +
+           VariablesJson(travail, noms) + QStringLiteral("}\n");
+}
+
+QString ErreurLisible(const ErreurRun& erreur) {
+    return erreur.ligne > 0 ? QStringLiteral("Erreur ligne %1, colonne %2 : %3\n")
+                                  .arg(erreur.ligne)
+                                  .arg(erreur.colonne)
+                                  .arg(erreur.message)
+                            : QStringLiteral("Erreur : %1\n").arg(erreur.message);
+}
+
+QString VariablesLisibles(const Travail& travail, const QStringList& noms) {
+    QString texte;
     const TableVariables& table = travail.Variables();
     const ReglagesNombres& r = travail.nombres;
     for (const QString& nom : noms) {
@@ -115,6 +127,15 @@ QString TexteLisible(const Travail& travail, const QList<ResultatLigne>& resulta
         texte += '\n';
     }
     return texte;
+}
+
+QString TexteLisible(const Travail& travail, const QList<ResultatLigne>& resultats,
+                     const std::optional<ErreurRun>& erreur, const QStringList& noms) {
+    QString texte;
+    for (const ResultatLigne& l : resultats)
+        texte += QStringLiteral("%1 :%2\n").arg(l.ligne, 3).arg(l.texte);
+    if (erreur) texte += ErreurLisible(*erreur);
+    return texte + VariablesLisibles(travail, noms);
 }
 
 } // namespace pelavorine::cli

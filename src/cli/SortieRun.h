@@ -32,4 +32,15 @@ QString TexteLisible(const Travail& travail, const QList<ResultatLigne>& resulta
 // The shortest text that reads back to the same double.
 QString Reel(double x);
 
+// The names of every variable from T on, in slot order.
+QStringList NomsDepuisTemps(const Travail& travail);
+
+// Pieces of the documents: a JSON string, the "error" value, the "variables" object, and the
+// lines a person reads for an error and for the variables.
+QString ChaineJson(const QString& texte);
+QString ErreurJson(const std::optional<ErreurRun>& erreur);
+QString VariablesJson(const Travail& travail, const QStringList& noms);
+QString ErreurLisible(const ErreurRun& erreur);
+QString VariablesLisibles(const Travail& travail, const QStringList& noms);
+
 } // namespace pelavorine::cli

@@ -1,3 +1,4 @@
+#include "CommandeInfo.h"
 #include "CommandeRun.h"
 
 #include <QCoreApplication>
@@ -37,9 +38,12 @@ int main(int argc, char* argv[]) {
         if (!run.Analyser(arguments, erreur)) return Usage(erreur);
         return run.Executer();
     }
-    if (commande == QLatin1String("info"))
-        return Usage(QStringLiteral("la commande info lira les fichiers de travail ; "
-                                    "elle n'est pas encore disponible"));
+    if (commande == QLatin1String("info")) {
+        pelavorine::cli::CommandeInfo info;
+        QString erreur;
+        if (!info.Analyser(arguments, erreur)) return Usage(erreur);
+        return info.Executer();
+    }
     if (commande == QLatin1String("--help") || commande == QLatin1String("-h")) {
         QTextStream(stdout) << kUsage;
         return 0;

@@ -3,11 +3,13 @@
 #include "acquisition/ParametresAcquisition.h"
 #include "acquisition/PortsLogiques.h"
 #include "files/BlocEnregistrement.h"
+#include "files/ReglagesExportTexte.h"
 #include "store/DescriptionVoies.h"
 #include "store/EnvironnementTable.h"
 #include "store/Genres.h"
 #include "store/ReglagesNombres.h"
 #include "store/TableVariables.h"
+#include "windows/EtatBureau.h"
 #include "windows/TableFenetres.h"
 
 #include <QString>
@@ -41,11 +43,15 @@ public:
     TableVariables& Variables() { return variables_; }
     const TableVariables& Variables() const { return variables_; }
     pelavorine::TableFenetres& TableDesFenetres() { return fenetres_; }
+    const pelavorine::TableFenetres& TableDesFenetres() const { return fenetres_; }
     ParametresAcquisition& Parametres() { return parametres_; }
+    const ParametresAcquisition& Parametres() const { return parametres_; }
     const DescriptionVoies& Voies() const { return voies_; }
     // The calculation engine and the calculation sheet of the work.
     MoteurCalcul& Moteur() { return *moteur_; }
     FeuilleCalcul& Feuille() { return *feuille_; }
+    const MoteurCalcul& Moteur() const { return *moteur_; }
+    const FeuilleCalcul& Feuille() const { return *feuille_; }
 
     // The number display settings follow the options word (see AppliquerOptions).
     ReglagesNombres nombres;
@@ -56,6 +62,13 @@ public:
     bool modifie = false;
     bool demarrage = false; // start-up in progress
     QString notes;
+    EtatBureau bureau;
+    // The description typed in the save dialog, kept in the work file's header.
+    QString description;
+    // The file type of the last open or save dialog is the older form (.PLC): writes use it.
+    bool fichierCompatible = false;
+    // The text export settings, kept while the program runs.
+    ReglagesExportTexte exportTexte;
     // Records of the work file that no part of the program reads yet, written back as read.
     EnregistrementsConserves conserves;
 

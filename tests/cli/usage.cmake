@@ -28,3 +28,9 @@ string(JSON nope TYPE "${sortie}" variables NOPE)
 if(NOT n EQUAL 4 OR NOT p1 STREQUAL "0.5" OR NOT x3 STREQUAL "1.5" OR NOT nb STREQUAL "4" OR NOT nope STREQUAL "NULL")
   message(FATAL_ERROR "unexpected document: ${sortie}")
 endif()
+
+# One file at most; "info" needs one.
+verifier("run;a.PL2;b.PL2" 2)
+verifier("run;--save;a.PL2;--save;b.PL2" 2)
+verifier("info" 2)
+verifier("info;a.PL2;--frobnicate" 2)

@@ -2,6 +2,7 @@
 
 #include "files/ExportTexte.h"
 #include "files/ImportTexte.h"
+#include "files/LectureTableTexte.h"
 #include "texte/CodageTexte.h"
 
 #include <QDir>
@@ -32,7 +33,8 @@ protected:
     ReglagesExportTexte Reglages(std::initializer_list<int> cases) {
         ReglagesExportTexte r;
         int k = 0;
-        for (int s : cases) r.variables[static_cast<std::size_t>(k++)] = s;
+        for (int s : cases)
+            r.variables[static_cast<std::size_t>(k++)] = s;
         return r;
     }
 
@@ -144,7 +146,8 @@ TEST_F(FichierTexteTest, ExportedFileReadsBackWithValuesUnitsStepsAndGreekNames)
     EXPECT_EQ(va->LirePoint(3), 3e-12);
     // The two values beyond A's end stay in B's column.
     ASSERT_EQ(vb->NbPoints, 5);
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(vb->LirePoint(i), 10.0 * i) << "point " << i;
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(vb->LirePoint(i), 10.0 * i) << "point " << i;
     double origine = 0, pas = 0;
     EXPECT_TRUE(vb->AbscisseLineaireDefinie(origine, pas));
     EXPECT_EQ(pas, 0.5);
@@ -163,7 +166,9 @@ struct CasEntete {
     std::vector<std::pair<QString, std::vector<double>>> variables;
 };
 
-void PrintTo(const CasEntete& c, std::ostream* os) { *os << c.cas; }
+void PrintTo(const CasEntete& c, std::ostream* os) {
+    *os << c.cas;
+}
 
 class FormesEntete : public FichierTexteTest, public ::testing::WithParamInterface<CasEntete> {};
 
@@ -182,7 +187,8 @@ TEST_P(FormesEntete, ReadsTheVariables) {
         }
         ASSERT_EQ(v.NbPoints, static_cast<int>(points.size())) << S(nom);
         for (std::size_t i = 0; i < points.size(); ++i)
-            EXPECT_EQ(v.LirePoint(static_cast<int>(i) + 1), points[i]) << S(nom) << " point " << i + 1;
+            EXPECT_EQ(v.LirePoint(static_cast<int>(i) + 1), points[i])
+                << S(nom) << " point " << i + 1;
     }
     EXPECT_TRUE(hote.messages.empty());
 }
@@ -190,23 +196,30 @@ TEST_P(FormesEntete, ReadsTheVariables) {
 INSTANTIATE_TEST_SUITE_P(
     FichierTexteTest, FormesEntete,
     ::testing::Values(
-        CasEntete{"semicolons_comma_decimal_single_line", "U1;U2\n1,5;2\n",
-                  {{"U1", {1.5}}, {"U2", {2}}}},
-        CasEntete{"title_names_units_crlf", "Mesures du jour\r\nX\tY\r\ns\tV\r\n1\t2\r\n3\t4\r\n",
+        CasEntete{
+            "semicolons_comma_decimal_single_line", "U1;U2\n1,5;2\n", {{"U1", {1.5}}, {"U2", {2}}}},
+        CasEntete{"title_names_units_crlf",
+                  "Mesures du jour\r\nX\tY\r\ns\tV\r\n1\t2\r\n3\t4\r\n",
                   {{"X", {1, 3}}, {"Y", {2, 4}}}},
         CasEntete{"title_used_as_names", "Tension\n1\n2\n-3\n", {{"TENSION", {1, 2, -3}}}},
-        CasEntete{"title_then_four_spaces_names", "Essai\nX    Y\n1 2\n+3   4E-1\n",
+        CasEntete{"title_then_four_spaces_names",
+                  "Essai\nX    Y\n1 2\n+3   4E-1\n",
                   {{"X", {1, 3}}, {"Y", {2, 0.4}}}},
-        CasEntete{"comments_blank_lines_and_cr", "; fichier\r\r\nA;B\r; encore\r5;6\r7;8\r",
+        CasEntete{"comments_blank_lines_and_cr",
+                  "; fichier\r\r\nA;B\r; encore\r5;6\r7;8\r",
                   {{"A", {5, 7}}, {"B", {6, 8}}}},
-        CasEntete{"column_T_becomes_T_EXT", "T\tU\n0\t1\n1\t2\n", {{"T_EXT", {0, 1}}, {"U", {1, 2}}}},
-        CasEntete{"names_cleaned", "U(1)\t:[k]\t1z\t()\n1\t2\t3\t4\n5\t6\t7\t8\n",
+        CasEntete{
+            "column_T_becomes_T_EXT", "T\tU\n0\t1\n1\t2\n", {{"T_EXT", {0, 1}}, {"U", {1, 2}}}},
+        CasEntete{"names_cleaned",
+                  "U(1)\t:[k]\t1z\t()\n1\t2\t3\t4\n5\t6\t7\t8\n",
                   {{"U1", {1, 5}}, {"K", {2, 6}}, {"Z", {3, 7}}, {"Y4", {4, 8}}}},
         CasEntete{"data_stop_at_first_text_line", "A\n1\n2\nfin\n3\n", {{"A", {1, 2}}}},
         // An absent value keeps its column: the values after it do not move left.
-        CasEntete{"empty_field_keeps_column", "A\tB\tC\n1\t\t3\n4\t5\t6\n",
+        CasEntete{"empty_field_keeps_column",
+                  "A\tB\tC\n1\t\t3\n4\t5\t6\n",
                   {{"B", {0, 5}}, {"C", {3, 6}}}},
-        CasEntete{"leading_tab_keeps_column", "A\tB\n1\t2\n3\t4\n\t6\n",
+        CasEntete{"leading_tab_keeps_column",
+                  "A\tB\n1\t2\n3\t4\n\t6\n",
                   {{"A", {1, 3}}, {"B", {2, 4, 6}}}},
         CasEntete{"spaces_only_data", "A;B\n1   2\n3 4\n", {{"A", {1, 3}}, {"B", {2, 4}}}}),
     [](const ::testing::TestParamInfo<CasEntete>& i) { return std::string(i.param.cas); });
@@ -235,6 +248,7 @@ TEST_F(FichierTexteTest, ConfigurationLineGivesPointCountAbscissaAndLimits) {
     EXPECT_TRUE(c.limitesXLues);
     EXPECT_EQ(c.xMax, 2);
     EXPECT_FALSE(c.limitesYLues);
+    EXPECT_EQ(LireTableTexte("[X(s) 7]\nA\n1\n").configuration.nbPoints, 7); // count ends the line
     // Only the announced points are read.
     EXPECT_EQ(Points(table.IndexVariable("A")), (std::vector<double>{1, 2, 3}));
     // The window shows A against the abscissa of the configuration line, filled evenly.
@@ -246,14 +260,171 @@ TEST_F(FichierTexteTest, ConfigurationLineGivesPointCountAbscissaAndLimits) {
     EXPECT_FALSE(Var("TEMPS").EstAffichee(1));
 }
 
+// --- The window of an import ----------------------------------------------------------------
+
+struct CasAxes {
+    const char* cas;
+    QByteArray texte;
+    QString abscisse;
+    QString unite;              // of the window's abscissa
+    std::vector<double> points; // of the abscissa variable
+    double xMin, xMax;          // manual limits of the X scale
+    double yMin, yMax;          // manual limits of the Y scale, widened
+    QString legende;
+};
+
+void PrintTo(const CasAxes& c, std::ostream* os) {
+    *os << c.cas;
+}
+
+class AxesImport : public FichierTexteTest, public ::testing::WithParamInterface<CasAxes> {};
+
+TEST_P(AxesImport, SettleTheWindow) {
+    const CasAxes& c = GetParam();
+    const ResultatImportTexte r = Importer(c.texte, {false, true, 0});
+    const DonneesFenetre* f = travail.TableDesFenetres().Donnees(r.fenetre);
+    ASSERT_TRUE(f);
+    const int x = table.IndexVariable(c.abscisse);
+    ASSERT_NE(x, 0);
+    EXPECT_EQ(f->abscisse.variable, x);
+    EXPECT_EQ(table.IndexVariable(f->abscisse.nom), x);
+    EXPECT_EQ(f->abscisse.unite, c.unite);
+    EXPECT_EQ(Points(x), c.points);
+    EXPECT_EQ(Var(x).Fenetres, 0u) << "the abscissa is shown as a curve";
+    EXPECT_EQ(f->echelleX.variable, x);
+    EXPECT_EQ(f->echelleX.minimumManuel, c.xMin);
+    EXPECT_EQ(f->echelleX.maximumManuel, c.xMax);
+    EXPECT_DOUBLE_EQ(f->echelleY.minimumManuel, c.yMin);
+    EXPECT_DOUBLE_EQ(f->echelleY.maximumManuel, c.yMax);
+    EXPECT_DOUBLE_EQ(f->echelleY.minimum, c.yMin) << "Y scale not evaluated";
+    EXPECT_EQ(f->Legende(), c.legende);
+}
+
+// The shown column A holds 1, 2, 4: widened by 0.3 each side, 0.7..4.3. A lone "A" line is the
+// title, used as names line, and goes into the caption.
+INSTANTIATE_TEST_SUITE_P(
+    FichierTexteTest, AxesImport,
+    ::testing::Values(
+        CasAxes{"configuration_limits",
+                "Essai\n[Temps(ms) 3  Ech.X=0/2  Ech.Y=-1,5/2]\nA\n1\n2\n4\n",
+                "TEMPS",
+                "ms",
+                {0, 1, 2},
+                0,
+                2,
+                -1.85,
+                2.35,
+                QString::fromUtf8("Fenêtre n° 1 : Essai")},
+        CasAxes{"T_becomes_T_EXT_and_Y_unreadable",
+                "[T(s) 3  Ech.X=0/4  Ech.Y=x/1]\nA\n1\n2\n4\n",
+                "T_EXT",
+                "s",
+                {0, 2, 4},
+                0,
+                4,
+                0.7,
+                4.3,
+                QString::fromUtf8("Fenêtre n° 1 : A")},
+        CasAxes{"column_as_abscissa_keeps_its_points",
+                "[X(V) 3  Ech.X=0/9]\nA\tX\n1\t5\n2\t7\n4\t6\n",
+                "X",
+                "V",
+                {5, 7, 6},
+                0,
+                9,
+                0.7,
+                4.3,
+                QString::fromUtf8("Fenêtre n° 1")},
+        // Without X limits the abscissa counts the points and its range becomes the limits.
+        CasAxes{"no_x_limits",
+                "[X(s) 3  Ech.Y=/]\nA\n1\n2\n4\n",
+                "X",
+                "s",
+                {0, 1, 2},
+                0,
+                2,
+                0.7,
+                4.3,
+                QString::fromUtf8("Fenêtre n° 1 : A")}),
+    [](const ::testing::TestParamInfo<CasAxes>& i) { return std::string(i.param.cas); });
+
+TEST_F(FichierTexteTest, TimeColumnWithAStepSpansItElseItsOwnRange) {
+    struct {
+        QByteArray pas;
+        QString unite;
+        double xMin, xMax;
+    } const cas[] = {
+        {"dt=0,5\tdt=0", "s", 0, 1}, // (3 − 1) × 0.5
+        {"dt=0\tdt=0", "ms", 10, 30},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.pas.toStdString());
+        HoteScripte h;
+        Travail w(h);
+        TableVariables& t = w.Variables();
+        const ResultatImportTexte r = ImporterTexteMemoire(
+            w, "T\tU\nms\tV\n" + c.pas + "\n10\t1\n20\t2\n30\t4\n", {false, true, 0});
+        const DonneesFenetre* f = w.TableDesFenetres().Donnees(r.fenetre);
+        ASSERT_TRUE(f);
+        const int x = t.IndexVariable("T_EXT");
+        EXPECT_EQ(f->abscisse.variable, x);
+        EXPECT_EQ(f->abscisse.unite, c.unite);
+        EXPECT_EQ(f->echelleX.variable, x);
+        EXPECT_EQ(f->echelleX.minimumManuel, c.xMin);
+        EXPECT_EQ(f->echelleX.maximumManuel, c.xMax);
+        EXPECT_EQ(f->echelleX.maximum, 30) << "X scale not following T_EXT";
+        EXPECT_EQ(t.Variable(x)->Fenetres, 0u);
+        // Only U is shown: 1..4 widened.
+        EXPECT_DOUBLE_EQ(f->echelleY.minimumManuel, 0.7);
+        EXPECT_DOUBLE_EQ(f->echelleY.maximumManuel, 4.3);
+    }
+}
+
+TEST_F(FichierTexteTest, YLimitsAreTheShownDataWidenedAndRoundedOutwards) {
+    const ResultatImportTexte r = Importer("A\tB\n0\t-1\n1,234\t0,5\n", {false, true, 0});
+    const DonneesFenetre* f = travail.TableDesFenetres().Donnees(r.fenetre);
+    ASSERT_TRUE(f);
+    // -1..1.234 widened by 0.2234 each side, then to 3 digits away from the data.
+    EXPECT_DOUBLE_EQ(f->echelleY.minimumManuel, -1.23);
+    EXPECT_DOUBLE_EQ(f->echelleY.maximumManuel, 1.46);
+    // Without a time column the window keeps T.
+    EXPECT_EQ(f->abscisse.nom, "T");
+    // Variables already shown in a reused window count too: -1..6.
+    OptionsImportTexte meme{false, true, mode_import::MemeFenetre};
+    meme.fenetrePrecedente = r.fenetre;
+    Importer("C\n5\n6\n", meme);
+    EXPECT_DOUBLE_EQ(f->echelleY.minimumManuel, -1.7);
+    EXPECT_DOUBLE_EQ(f->echelleY.maximumManuel, 6.7);
+}
+
+TEST_F(FichierTexteTest, ConfigurationGoesToTheCurrentWindowWhenNoneIsSettled) {
+    ASSERT_EQ(travail.TableDesFenetres().FenetreCourante(), 1);
+    const DonneesFenetre* f = travail.TableDesFenetres().Donnees(1);
+    Importer("Essai\n[X(V) 3  Ech.X=0/9  Ech.Y=-2/2]\nX\tA\n1\t5\n2\t7\n3\t6\n");
+    EXPECT_EQ(f->Legende(), QString::fromUtf8("Fenêtre n° 1 : Essai"));
+    EXPECT_EQ(f->abscisse.variable, table.IndexVariable("X"));
+    EXPECT_EQ(f->echelleX.maximumManuel, 9);
+    EXPECT_EQ(f->echelleY.minimumManuel, -2) << "widened without a settled window";
+    // An abscissa never made, here because the read stopped, falls back to T.
+    const ResultatImportTexte r = Importer("[Temps(s) 4]\nB\n1\n2\nx\n3\n", {false, true, 0});
+    const DonneesFenetre* g = travail.TableDesFenetres().Donnees(r.fenetre);
+    ASSERT_TRUE(g);
+    EXPECT_FALSE(Existe("TEMPS"));
+    EXPECT_EQ(g->abscisse.nom, "T");
+    EXPECT_EQ(g->abscisse.variable, table.CaseTemps());
+}
+
 TEST_F(FichierTexteTest, ShowingUsesTheFirstFourValueColumnsAndRaisesNbPoint) {
     std::string lignes = "A\tB\tC_EXT\tD\tE\tF\n";
-    for (int i = 0; i < 250; ++i) lignes += "1\t2\t3\t4\t5\t6\n";
+    for (int i = 0; i < 250; ++i)
+        lignes += "1\t2\t3\t4\t5\t6\n";
     const ResultatImportTexte r = Importer(QByteArray::fromStdString(lignes), {false, true, 0});
     EXPECT_EQ(table.NbPoint(), 250);
     ASSERT_EQ(r.fenetre, 1);
-    for (const char* nom : {"A", "B", "D", "E"}) EXPECT_TRUE(Var(nom).EstAffichee(1)) << nom;
-    for (const char* nom : {"C_EXT", "F"}) EXPECT_FALSE(Var(nom).EstAffichee(1)) << nom;
+    for (const char* nom : {"A", "B", "D", "E"})
+        EXPECT_TRUE(Var(nom).EstAffichee(1)) << nom;
+    for (const char* nom : {"C_EXT", "F"})
+        EXPECT_FALSE(Var(nom).EstAffichee(1)) << nom;
     EXPECT_EQ(Var("F").NbPoints, 250);
 
     // A single data line makes scalars and shows nothing.
@@ -288,7 +459,8 @@ TEST_F(FichierTexteTest, ResetEmptiesTheWorkAndShowsInWindow1) {
 
 TEST_F(FichierTexteTest, MoreLinesThanATableHoldsAreCutAndSaid) {
     std::string lignes = "A\tB\n";
-    for (int i = 1; i <= 0xFFFF + 2; ++i) lignes += std::to_string(i) + "\t1\n";
+    for (int i = 1; i <= 0xFFFF + 2; ++i)
+        lignes += std::to_string(i) + "\t1\n";
     const ResultatImportTexte r = Importer(QByteArray::fromStdString(lignes));
     EXPECT_TRUE(r.tronque);
     EXPECT_EQ(table.NbPoint(), 0xFFFF);
@@ -362,7 +534,8 @@ TEST_F(FichierTexteTest, BadLaterLineStopsThereAndSaysSo) {
 
 TEST_F(FichierTexteTest, NothingToReadChangesNothing) {
     const int derniere = table.DerniereCase();
-    for (const QByteArray& texte : {QByteArray(), QByteArray("Titre\nA\tB\n"), QByteArray("; rien\n\n")}) {
+    for (const QByteArray& texte :
+         {QByteArray(), QByteArray("Titre\nA\tB\n"), QByteArray("; rien\n\n")}) {
         const ResultatImportTexte r = Importer(texte);
         EXPECT_EQ(r.nbLignes, 0) << texte.toStdString();
         EXPECT_EQ(table.DerniereCase(), derniere) << texte.toStdString();
@@ -377,7 +550,9 @@ struct CasCodage {
     QByteArray texte;
 };
 
-void PrintTo(const CasCodage& c, std::ostream* os) { *os << c.cas; }
+void PrintTo(const CasCodage& c, std::ostream* os) {
+    *os << c.cas;
+}
 
 class Codages : public FichierTexteTest, public ::testing::WithParamInterface<CasCodage> {};
 
@@ -394,9 +569,14 @@ TEST_P(Codages, GiveTheSameNamesAndUnits) {
 INSTANTIATE_TEST_SUITE_P(
     FichierTexteTest, Codages,
     ::testing::Values(
-        CasCodage{"utf8", QByteArray::fromStdString("\xce\xb8" "A\t\xc3\x89T\xc3\x89\n\xc2\xb0" "C\n1\t3\n2\t4\n")},
-        CasCodage{"utf8_bom", QByteArray::fromStdString("\xef\xbb\xbf\xce\xb8" "A\t\xc3\x89T\xc3\x89\n\xc2\xb0" "C\n1\t3\n2\t4\n")},
-        CasCodage{"windows1252", Octet(kTheta, codage::Champ::Grec) + "A\t\xc9T\xc9\n\xb0" "C\n1\t3\n2\t4\n"}),
+        CasCodage{"utf8", QByteArray::fromStdString("\xce\xb8"
+                                                    "A\t\xc3\x89T\xc3\x89\n\xc2\xb0"
+                                                    "C\n1\t3\n2\t4\n")},
+        CasCodage{"utf8_bom", QByteArray::fromStdString("\xef\xbb\xbf\xce\xb8"
+                                                        "A\t\xc3\x89T\xc3\x89\n\xc2\xb0"
+                                                        "C\n1\t3\n2\t4\n")},
+        CasCodage{"windows1252", Octet(kTheta, codage::Champ::Grec) + "A\t\xc9T\xc9\n\xb0"
+                                                                      "C\n1\t3\n2\t4\n"}),
     [](const ::testing::TestParamInfo<CasCodage>& i) { return std::string(i.param.cas); });
 
 TEST_F(FichierTexteTest, Windows1252ByteThatIsNotUtf8IsReadAsWindows1252) {

@@ -151,21 +151,14 @@ TEST_F(FichierTravailTest, OtherRecordsAreKeptByteForByte) {
                                static_cast<std::uint16_t>(donnees.size())};
         return BlocEnregistrement{e, donnees, suite};
     };
-    QByteArray com(88, '\x11');
-    com[79] = 2;
-    QByteArray bur(29, '\0');
-    bur[18] = static_cast<char>(0xC8);
+    // In the order of the writing steps, as a read gives them back.
     conserves = {
-        bloc("BUR", 0, 2, 0, 0, bur),
-        bloc("COM", 2, 2, 1, 0, com,
-             QByteArray("\x03"
-                        "abc"
-                        "\x00",
-                        5)), // odd-length lines
-        bloc("CAL", 10, 4, 31, 1, {},
-             QByteArray("\x04"
-                        "y=2x")),
+        bloc("POI", 16, 2, 0, 0, QByteArray(67, '\x05')),
+        bloc("MOD", 13, 4, 0, 0, QByteArray(190, '\x13')),
         bloc("NOT", 17, 8, 0, 0, "notes", QByteArray(39, '\x22')),
+        bloc("DLL", 22, 2, 1, 0, QByteArray(356, '\x16')),
+        bloc("DLB", 23, 2, 1, 0, "bloc persistant"),
+        bloc("DLL", 22, 2, 2, 0, QByteArray(356, '\x17')),
         bloc("ACT", 26, 2, 3, 0, QByteArray(547, '\x7f')),
     };
     Table("U", {1, 2, 3});

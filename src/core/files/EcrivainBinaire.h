@@ -16,7 +16,8 @@ public:
     void F64(double v);
     // A short string of capacity n: a length byte, the characters, zeros up to n + 1 bytes.
     void Chaine(const QByteArray& caracteres, int capacite);
-    void Octets(const QByteArray& octets) { octets_.append(octets); }
+    void Octets(QByteArrayView octets) { octets_.append(octets); }
+    void Reserver(qsizetype n) { octets_.reserve(n); }
     void Zeros(int n) { octets_.append(QByteArray(n, '\0')); }
 
     int Taille() const { return static_cast<int>(octets_.size()); }

@@ -8,6 +8,7 @@
 #include "texte/CodageTexte.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace pelavorine {
@@ -34,22 +35,30 @@ bool EnregistrementVariable::PointsEcrits(const TypeId& v) {
 }
 
 void EnregistrementVariable::Ecrire(EcrivainBinaire& sortie, const TypeId& v, int slot) {
+    EcrireDescripteur(sortie, v, slot, false);
+    if (PointsEcrits(v)) EcrirePoints(sortie, v, slot);
+}
+
+void EnregistrementVariable::EcrireDescripteur(EcrivainBinaire& sortie, const TypeId& v, int slot,
+                                               bool compatible) {
+    // The older form knows neither the linked abscissa nor the fields added after it.
+    const bool scalaireSaisi = EstScalaireSaisi(v.Genre);
     EcrivainBinaire d;
     d.Chaine(codage::Encoder(v.Nom, codage::Champ::Grec), 12);
-    d.U16(v.Genre);
+    d.U16(compatible ? static_cast<std::uint16_t>(v.Genre & ~genre::AbscisseVariable) : v.Genre);
     d.U16(static_cast<std::uint16_t>(v.Capacite()));
     d.U16(static_cast<std::uint16_t>(v.Premier));
     d.U16(static_cast<std::uint16_t>((v.Genre & kPointsStockes) ? v.NbPoints : 0));
-    d.Chaine(codage::Encoder(v.NomAbscisse, codage::Champ::Grec), 12);
+    d.Chaine(compatible ? QByteArray() : codage::Encoder(v.NomAbscisse, codage::Champ::Grec), 12);
     d.Chaine(codage::Encoder(v.Unite, codage::Champ::Grec), 10);
     d.F64(v.Decalage);
     d.I32(v.Couleur);
     d.U8(v.Style);
     d.U32(v.Fenetres);
     d.I16(v.Origine);
-    d.F64(EstScalaireSaisi(v.Genre) ? v.LirePoint(0) : v.Multiplicateur);
-    d.I16(v.Reference);
-    d.U16(v.EtatInterne);
+    d.F64(scalaireSaisi ? v.LirePoint(0) : (compatible ? 0.0 : v.Multiplicateur));
+    d.I16(compatible ? std::int16_t{0} : v.Reference);
+    d.U16(compatible ? std::uint16_t{0} : v.EtatInterne);
 
     EnteteEnregistrement e{"VAR",
                            enregistrement::Var,
@@ -59,8 +68,10 @@ void EnregistrementVariable::Ecrire(EcrivainBinaire& sortie, const TypeId& v, in
                            static_cast<std::uint16_t>(d.Taille())};
     e.Ecrire(sortie);
     sortie.Octets(d.Donnees());
+}
 
-    if (!PointsEcrits(v)) return;
+void EnregistrementVariable::EcrirePoints(EcrivainBinaire& sortie, const TypeId& v, int slot) {
+    if (v.NbPoints <= 1 || !v.APoints()) return;
     const auto valeurs = v.Valeurs().first(static_cast<std::size_t>(v.NbPoints) + 1);
     EcrireMorceaux(sortie, enregistrement::Dty, slot, EnOctets(valeurs));
     if (!v.DonneesAbscisse().empty())
@@ -72,7 +83,8 @@ void EnregistrementVariable::EcrireMorceaux(EcrivainBinaire& sortie, std::uint8_
     const char* tag = type == enregistrement::Dty ? "DTY" : "DTX";
     for (qsizetype debut = 0, numero = 0; debut < tableau.size();
          debut += TailleMorceau, ++numero) {
-        const QByteArray morceau = tableau.mid(debut, TailleMorceau);
+        const QByteArrayView morceau = QByteArrayView(tableau).sliced(
+            debut, std::min<qsizetype>(TailleMorceau, tableau.size() - debut));
         EnteteEnregistrement e{tag,
                                type,
                                enregistrement::MasqueDonnees,
@@ -120,7 +132,7 @@ bool EnregistrementVariable::AjouterMorceau(QByteArray& tableau, int numero,
     const qsizetype debut = static_cast<qsizetype>(numero) * TailleMorceau;
     const qsizetype fin = debut + morceau.size();
     if (fin > TailleMaxTableau) return false;
-    if (tableau.size() < fin) tableau.append(QByteArray(fin - tableau.size(), '\0'));
+    if (tableau.size() < fin) tableau.resize(fin, '\0');
     std::memcpy(tableau.data() + debut, morceau.constData(),
                 static_cast<std::size_t>(morceau.size()));
     return true;
@@ -163,18 +175,28 @@ void EnregistrementVariable::AppliquerAbscisse(TypeId& v, const QByteArray& tabl
     if (!reels.empty()) v.FixerDonneesAbscisse(std::move(reels));
 }
 
+// The file holds little-endian reals: on such a machine the bytes are those of memory.
 QByteArray EnregistrementVariable::EnOctets(std::span<const double> reels) {
-    EcrivainBinaire e;
-    for (double r : reels)
-        e.F64(r);
-    return e.Donnees();
+    if constexpr (std::endian::native == std::endian::little) {
+        return QByteArray(reinterpret_cast<const char*>(reels.data()),
+                          static_cast<qsizetype>(reels.size_bytes()));
+    } else {
+        EcrivainBinaire e;
+        for (double r : reels)
+            e.F64(r);
+        return e.Donnees();
+    }
 }
 
 std::vector<double> EnregistrementVariable::EnReels(const QByteArray& octets) {
-    LecteurBinaire e(octets);
     std::vector<double> reels(static_cast<std::size_t>(octets.size() / 8));
-    for (double& r : reels)
-        r = e.F64();
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(reels.data(), octets.constData(), reels.size() * sizeof(double));
+    } else {
+        LecteurBinaire e(octets);
+        for (double& r : reels)
+            r = e.F64();
+    }
     return reels;
 }
 

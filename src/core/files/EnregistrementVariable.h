@@ -28,6 +28,11 @@ public:
 
     // VAR, then DTY and DTX when the points are written.
     static void Ecrire(EcrivainBinaire& sortie, const TypeId& variable, int slot);
+    // VAR alone; compatible: the older form (no linked abscissa, no later fields).
+    static void EcrireDescripteur(EcrivainBinaire& sortie, const TypeId& variable, int slot,
+                                  bool compatible);
+    // DTY, and DTX when the variable has own abscissa data (nothing under two points).
+    static void EcrirePoints(EcrivainBinaire& sortie, const TypeId& variable, int slot);
     static VariableFichier LireDescripteur(int slot, const QByteArray& donnees);
 
     // Adds a chunk to an array being rebuilt; false when it would lie beyond any real array.

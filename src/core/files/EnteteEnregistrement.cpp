@@ -30,4 +30,18 @@ bool EnteteEnregistrement::Lire(LecteurBinaire& entree, EnteteEnregistrement& en
     return true;
 }
 
+bool SauterSuiteEnregistrement(LecteurBinaire& e, const EnteteEnregistrement& entete,
+                               const QByteArray& donnees) {
+    int lignes = 0;
+    if (entete.type == enregistrement::Com)
+        lignes = donnees.size() > 79 ? static_cast<std::uint8_t>(donnees[79]) : 0;
+    else if (entete.type == enregistrement::Cal)
+        lignes = entete.valeur;
+    else if (entete.type == enregistrement::Not)
+        e.Sauter(39);
+    for (int i = 0; i < lignes && e.Ok(); ++i)
+        e.Sauter(e.U8());
+    return e.Ok();
+}
+
 } // namespace pelavorine

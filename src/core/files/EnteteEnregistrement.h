@@ -29,6 +29,12 @@ struct EnteteEnregistrement {
     static bool Lire(LecteurBinaire& entree, EnteteEnregistrement& entete);
 };
 
+// Skips the data some record types write after their record data: the lines of a comment
+// (their count is byte 79 of the data) or of the sheet (the header's value), the 39 bytes of
+// the notes' font. False when the file ends first.
+bool SauterSuiteEnregistrement(LecteurBinaire& entree, const EnteteEnregistrement& entete,
+                               const QByteArray& donnees);
+
 // Types, tags and masks of the records this program reads itself.
 namespace enregistrement {
 inline constexpr std::uint8_t Var = 7;

@@ -6,6 +6,15 @@
 #include "files/EnregistrementVariable.h"
 #include "files/LecteurBinaire.h"
 #include "files/PlacementVariables.h"
+#include "files/ContexteFichier.h"
+#include "files/EnregistrementBureau.h"
+#include "files/EnregistrementFeuille.h"
+#include "files/EnregistrementsAcquisition.h"
+#include "files/EnregistrementsFenetre.h"
+#include "calc/FeuilleCalcul.h"
+#include "calc/MoteurCalcul.h"
+#include "store/TypeSortie.h"
+#include "store/TypeVoie.h"
 #include "store/Genres.h"
 #include "texte/CodageTexte.h"
 
@@ -13,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <array>
 #include <map>
 
 namespace pelavorine {
@@ -22,54 +32,62 @@ namespace {
 constexpr int kLongueurEnTeteEnregistrement = EnteteEnregistrement::Longueur;
 // The field's size is a byte: length byte + at most 254 characters.
 constexpr int kDescriptionMax = 254;
+// The older form numbers its variables up to this slot.
+constexpr int kDerniereCaseCompatible = 120;
+
+// Parts each record type belongs to, by type number (end marker: none).
+constexpr std::array<std::uint8_t, 28> kMasques = {2, 2, 2, 2, 2, 3, 3, 7, 1, 1, 4, 2, 2, 4,
+                                                   4, 2, 2, 8, 2, 2, 2, 2, 2, 2, 2, 4, 2, 0};
+
+namespace type {
+constexpr std::uint8_t Bur = EnregistrementBureau::Type;
+constexpr std::uint8_t Fen = EnregistrementsFenetre::TypeFenetre;
+constexpr std::uint8_t Com = EnregistrementsFenetre::TypeCommentaire;
+constexpr std::uint8_t Fle = EnregistrementsFenetre::TypeFleche;
+constexpr std::uint8_t Acq = EnregistrementsAcquisition::TypeParametres;
+constexpr std::uint8_t Ean = EnregistrementsAcquisition::TypeEntree;
+constexpr std::uint8_t San = EnregistrementsAcquisition::TypeSortie;
+constexpr std::uint8_t Cal = EnregistrementFeuille::Type;
+constexpr std::uint8_t Ima = 15;
+constexpr std::uint8_t Poi = 16;
+} // namespace type
+
+// The kept records, in the order of the writing steps after the sheet; DLL and DLB share a
+// step (each library slot writes both).
+constexpr std::array<std::array<std::uint8_t, 2>, 13> kEtapesConservees = {{
+    {13, 13}, {11, 11}, {12, 12}, {14, 14}, {17, 17}, {18, 18}, {20, 20},
+    {19, 19}, {21, 21}, {22, 23}, {24, 24}, {25, 25}, {26, 26},
+}};
 
 // Everything a file holds, checked whole before the work is touched.
 struct ContenuLu {
     QString description;
+    QByteArray version;
+    bool compatible = false;
     std::vector<VariableFichier> variables;
     std::map<int, QByteArray> points;    // file slot -> DTY array
     std::map<int, QByteArray> abscisses; // file slot -> DTX array
-    EnregistrementsConserves conserves;
+    std::vector<BlocEnregistrement> enregistrements; // the other records read, in file order
 };
 
-bool AvantVariables(std::uint8_t type) {
-    // The desk and the windows come first: the desk sets the point count the data follows.
-    return type <= 3 || type == 15;
-}
+bool EstEntree(const TypeId& v) { return dynamic_cast<const TypeVoie*>(&v) != nullptr; }
 
-bool EstVoieOuSortie(std::uint16_t g) {
-    return (g & (genre::Acquise | genre::Entree)) == (genre::Acquise | genre::Entree) ||
-           (g & genre::Sortie);
-}
-
-// The data some types write after their record data: short strings or a fixed block.
-bool LireSuite(LecteurBinaire& e, const EnteteEnregistrement& entete, const QByteArray& donnees,
-               const QByteArray& fichier, QByteArray& suite) {
-    const qsizetype debut = e.Position();
-    int lignes = 0;
-    if (entete.type == enregistrement::Com)
-        lignes = donnees.size() > 79 ? static_cast<std::uint8_t>(donnees[79]) : 0;
-    else if (entete.type == enregistrement::Cal)
-        lignes = entete.valeur;
-    else if (entete.type == enregistrement::Not)
-        e.Sauter(39);
-    for (int i = 0; i < lignes && e.Ok(); ++i)
-        e.Sauter(e.U8());
-    if (!e.Ok()) return false;
-    suite = fichier.mid(debut, e.Position() - debut);
-    return true;
-}
-
-int LireEnTeteEtDescription(LecteurBinaire& e, QString& description) {
+int LireEnTeteEtDescription(LecteurBinaire& e, QString& description, QByteArray* version = nullptr,
+                            bool* compatible = nullptr) {
     const std::uint16_t magique = e.U16();
     if (!e.Ok() ||
         (magique != FichierTravail::Magique && magique != FichierTravail::MagiqueCompatible))
         return FichierTravail::ErreurFormat;
+    if (compatible) *compatible = magique == FichierTravail::MagiqueCompatible;
     const int longueur = e.U8();
     const QByteArray entete = e.Octets(longueur);
     if (!e.Ok() || longueur < FichierTravail::LongueurEnTete ||
         static_cast<std::uint8_t>(entete[22]) != kLongueurEnTeteEnregistrement)
         return FichierTravail::ErreurLecture;
+    if (version) {
+        const int n = std::min(static_cast<int>(static_cast<std::uint8_t>(entete[11])), 4);
+        *version = entete.mid(12, n);
+    }
     const int d = static_cast<std::uint8_t>(entete[24]);
     if (d > 0) {
         const QByteArray champ = e.Octets(d);
@@ -82,7 +100,8 @@ int LireEnTeteEtDescription(LecteurBinaire& e, QString& description) {
 
 int Analyser(const QByteArray& fichier, int parties, ContenuLu& lu) {
     LecteurBinaire e(fichier);
-    if (const int code = LireEnTeteEtDescription(e, lu.description)) return code;
+    if (const int code = LireEnTeteEtDescription(e, lu.description, &lu.version, &lu.compatible))
+        return code;
     while (!e.Fin()) {
         // Records follow one another exactly: anything else where a record should begin is
         // damage, reported rather than searched past.
@@ -90,19 +109,18 @@ int Analyser(const QByteArray& fichier, int parties, ContenuLu& lu) {
         if (!EnteteEnregistrement::Lire(e, entete)) return FichierTravail::ErreurLecture;
         if (entete.type == EnteteEnregistrement::Fin) break;
         const QByteArray donnees = e.Octets(entete.taille);
-        QByteArray suite;
-        if (!e.Ok() || !LireSuite(e, entete, donnees, fichier, suite))
+        const qsizetype debutSuite = e.Position();
+        if (!e.Ok() || !SauterSuiteEnregistrement(e, entete, donnees))
             return FichierTravail::ErreurLecture;
+        const QByteArray suite = fichier.mid(debutSuite, e.Position() - debutSuite);
+        if (!(parties & kMasques[entete.type])) continue;
 
         switch (entete.type) {
         case enregistrement::Var:
-            if (parties & enregistrement::MasqueVar)
-                lu.variables.push_back(
-                    EnregistrementVariable::LireDescripteur(entete.index, donnees));
+            lu.variables.push_back(EnregistrementVariable::LireDescripteur(entete.index, donnees));
             break;
         case enregistrement::Dty:
         case enregistrement::Dtx: {
-            if (!(parties & enregistrement::MasqueDonnees)) break;
             auto& tableaux = entete.type == enregistrement::Dty ? lu.points : lu.abscisses;
             if (!EnregistrementVariable::AjouterMorceau(tableaux[entete.index], entete.valeur,
                                                         donnees))
@@ -110,7 +128,7 @@ int Analyser(const QByteArray& fichier, int parties, ContenuLu& lu) {
             break;
         }
         default:
-            if (parties & entete.masque) lu.conserves.push_back({entete, donnees, suite});
+            lu.enregistrements.push_back({entete, donnees, suite});
         }
     }
     return 0;
@@ -124,10 +142,28 @@ QString NomOrphelin(const TableVariables& table, int& compteur) {
     return nom;
 }
 
-void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsConserves& conserves) {
-    travail.ReinitialiserTravail(
-        0, ((parties & FichierTravail::Environnement) ? Travail::ToutReconstruire : 0) |
-               Travail::Redessiner);
+bool EstBureauOuFenetre(std::uint8_t t) {
+    return t == type::Bur || t == type::Fen || t == type::Com || t == type::Fle;
+}
+
+void AppliquerBureauOuFenetre(Travail& travail, const BlocEnregistrement& b,
+                              ContexteFichier& contexte) {
+    switch (b.entete.type) {
+    case type::Bur:
+        EnregistrementBureau::Lire(travail, b.donnees, contexte);
+        break;
+    case type::Fen:
+        EnregistrementsFenetre::LireFenetre(travail, b, contexte);
+        break;
+    case type::Com:
+        EnregistrementsFenetre::LireCommentaire(travail, b);
+        break;
+    default:
+        EnregistrementsFenetre::LireFleche(travail, b);
+    }
+}
+
+void AppliquerVariables(Travail& travail, int parties, ContenuLu& lu) {
     TableVariables& table = travail.Variables();
     PlacementVariables placement(table, parties);
     const bool valeurs = parties & FichierTravail::ValeursNumeriques;
@@ -150,12 +186,66 @@ void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsCons
     for (const auto& [slotFichier, tableau] : lu.abscisses)
         if (TypeId* v = table.Variable(placement.Case(slotFichier)))
             EnregistrementVariable::AppliquerAbscisse(*v, tableau);
+}
+
+void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsConserves& conserves) {
+    // The parts about to be read are reset; their bits are those of the reset.
+    travail.ReinitialiserTravail(0, parties);
+    if (parties & FichierTravail::LignesCalcul) {
+        travail.Feuille().FixerLignes({});
+        travail.Moteur().niveauLangage = 0;
+    }
+    // The first input comes back only when its settings record is in the file.
+    if ((parties & 3) == 3)
+        if (TypeVoie* v = EnregistrementsAcquisition::Entree(travail, travail.Voies().premiereEntree))
+            v->Etat = TypeVoie::Inactif;
+
+    ContexteFichier contexte;
+    contexte.version = lu.version;
+    contexte.compatible = lu.compatible;
+    contexte.parties = parties;
+    // The desk and the windows first: the desk sets NBPOINT, variables refer to windows.
+    for (const BlocEnregistrement& b : lu.enregistrements)
+        if (EstBureauOuFenetre(b.entete.type)) AppliquerBureauOuFenetre(travail, b, contexte);
+    AppliquerVariables(travail, parties, lu);
+
+    EnregistrementsConserves gardes;
+    for (BlocEnregistrement& b : lu.enregistrements) {
+        switch (b.entete.type) {
+        case type::Bur:
+        case type::Fen:
+        case type::Com:
+        case type::Fle:
+            break;
+        case type::Acq:
+            EnregistrementsAcquisition::LireParametres(travail, b.donnees);
+            break;
+        case type::Ean:
+            EnregistrementsAcquisition::LireEntree(travail, b, contexte);
+            break;
+        case type::San:
+            EnregistrementsAcquisition::LireSortie(travail, b);
+            break;
+        case type::Cal:
+            EnregistrementFeuille::Lire(travail, b);
+            break;
+        default:
+            gardes.push_back(std::move(b));
+        }
+    }
+
+    TableFenetres& fenetres = travail.TableDesFenetres();
+    if (fenetres.NbOuvertes() == 0) fenetres.Creer(1);
+    if (contexte.bureauLu && fenetres.Existe(contexte.fenetreCourante))
+        fenetres.Activer(contexte.fenetreCourante);
+    for (int f = 1; f <= TableFenetres::NbFenetres; ++f)
+        if (fenetres.Existe(f)) fenetres.ResoudreAxes(f, travail.Variables());
 
     // The kept records of the parts not read stay; those read replace the others.
     EnregistrementsConserves nouveaux;
     for (const BlocEnregistrement& b : conserves)
-        if (!(b.entete.masque & parties)) nouveaux.push_back(b);
-    for (BlocEnregistrement& b : lu.conserves)
+        if (!(kMasques[std::min<int>(b.entete.type, 27)] & parties)) nouveaux.push_back(b);
+    for (BlocEnregistrement& b : gardes)
         nouveaux.push_back(std::move(b));
     conserves = std::move(nouveaux);
 }
@@ -166,6 +256,12 @@ void EcrireBloc(EcrivainBinaire& s, const BlocEnregistrement& b) {
     e.Ecrire(s);
     s.Octets(b.donnees);
     s.Octets(b.suite);
+}
+
+void EcrireConserves(EcrivainBinaire& s, const EnregistrementsConserves& conserves,
+                     std::uint8_t premier, std::uint8_t dernier) {
+    for (const BlocEnregistrement& b : conserves)
+        if (b.entete.type >= premier && b.entete.type <= dernier) EcrireBloc(s, b);
 }
 
 QByteArray Description(const QString& description) {
@@ -179,14 +275,70 @@ QByteArray Description(const QString& description) {
     return vide ? QByteArray() : codage::Encoder(texte.left(kDescriptionMax), codage::Champ::Texte);
 }
 
+// The windows from the least recently activated to the current one, so that reading them
+// back in file order leaves the same activation order.
+void EcrireFenetres(EcrivainBinaire& s, const Travail& travail,
+                    const EnregistrementsConserves& conserves) {
+    const TableFenetres& fenetres = travail.TableDesFenetres();
+    const QString anneau = fenetres.Anneau();
+    for (qsizetype i = anneau.size() - 1; i >= 0; --i) {
+        const DonneesFenetre* f = fenetres.Donnees(anneau[i].unicode() - 48);
+        if (!f) continue;
+        const std::vector<BlocEnregistrement> blocs = EnregistrementsFenetre::Ecrire(*f);
+        EcrireBloc(s, blocs.front());
+        if (f->FenetreImage())
+            for (const BlocEnregistrement& b : conserves)
+                if (b.entete.type == type::Ima && b.entete.index == f->Numero()) EcrireBloc(s, b);
+        for (std::size_t k = 1; k < blocs.size(); ++k)
+            EcrireBloc(s, blocs[k]);
+    }
+}
+
+void EcrireVariables(EcrivainBinaire& s, const Travail& travail, bool compatible) {
+    const TableVariables& table = travail.Variables();
+    const int premiereLibre = table.PremiereCaseLibre();
+    for (int slot = 1; slot < premiereLibre; ++slot) {
+        const TypeId* v = table.Variable(slot);
+        if (const auto* voie = dynamic_cast<const TypeVoie*>(v)) {
+            EnregistrementVariable::EcrireDescripteur(s, *voie, slot, compatible);
+            EcrireBloc(s, EnregistrementsAcquisition::EcrireEntree(*voie));
+            EnregistrementVariable::EcrirePoints(s, *voie, slot);
+        }
+    }
+    for (int slot = 1; slot < premiereLibre; ++slot) {
+        const auto* sortie = dynamic_cast<const TypeSortie*>(table.Variable(slot));
+        if (!sortie || sortie->Forme == 0) continue;
+        EnregistrementVariable::EcrireDescripteur(s, *sortie, slot, compatible);
+        if (EnregistrementVariable::PointsEcrits(*sortie))
+            EnregistrementVariable::EcrirePoints(s, *sortie, slot);
+        EcrireBloc(s, EnregistrementsAcquisition::EcrireSortie(*sortie));
+    }
+
+    int decompte = kDerniereCaseCompatible;
+    for (int slot = premiereLibre; slot <= table.DerniereCase(); ++slot) {
+        const TypeId* v = table.Variable(slot);
+        if (!v || EstEntree(*v) || !EnregistrementVariable::Conservee(*v)) continue;
+        int ecrite = slot;
+        if (compatible && slot > kDerniereCaseCompatible) {
+            // The older form has no slot above 120: the variable takes a free slot below.
+            while (decompte > premiereLibre && table.Variable(decompte)) --decompte;
+            if (decompte <= premiereLibre) continue;
+            ecrite = decompte--;
+        }
+        EnregistrementVariable::EcrireDescripteur(s, *v, ecrite, compatible);
+        if (EnregistrementVariable::PointsEcrits(*v))
+            EnregistrementVariable::EcrirePoints(s, *v, ecrite);
+    }
+}
+
 } // namespace
 
 QByteArray FichierTravail::Composer(const Travail& travail,
                                     const EnregistrementsConserves& conserves,
-                                    const QString& description) {
+                                    const QString& description, bool compatible) {
     const QByteArray texte = Description(description);
     EcrivainBinaire s;
-    s.U16(Magique);
+    s.U16(compatible ? MagiqueCompatible : Magique);
     s.U8(LongueurEnTete);
     s.Chaine("PELAVORINE", 10);
     s.Chaine(Version, 4);
@@ -197,28 +349,24 @@ QByteArray FichierTravail::Composer(const Travail& travail,
     s.Zeros(4);
     if (!texte.isEmpty()) s.Chaine(texte, static_cast<int>(texte.size()));
 
-    for (const BlocEnregistrement& b : conserves)
-        if (AvantVariables(b.entete.type)) EcrireBloc(s, b);
-
-    const TableVariables& table = travail.Variables();
-    for (int slot = table.CaseTemps() + 1; slot <= table.DerniereCase(); ++slot) {
-        const TypeId* v = table.Variable(slot);
-        if (!v) continue;
-        const bool garder = slot < table.PremiereCaseLibre()
-                                ? EstVoieOuSortie(v->Genre)
-                                : EnregistrementVariable::Conservee(*v);
-        if (garder) EnregistrementVariable::Ecrire(s, *v, slot);
-    }
-
-    for (const BlocEnregistrement& b : conserves)
-        if (!AvantVariables(b.entete.type)) EcrireBloc(s, b);
+    EcrireBloc(s, EnregistrementBureau::Ecrire(travail));
+    EcrireFenetres(s, travail, conserves);
+    EcrireVariables(s, travail, compatible);
+    EcrireConserves(s, conserves, type::Poi, type::Poi);
+    EcrireBloc(s, EnregistrementsAcquisition::EcrireParametres(travail));
+    if (BlocEnregistrement feuille; EnregistrementFeuille::Ecrire(travail, compatible, feuille))
+        EcrireBloc(s, feuille);
+    for (const auto& [premier, dernier] : kEtapesConservees)
+        EcrireConserves(s, conserves, premier, dernier);
     return s.Donnees();
 }
 
 int FichierTravail::EcrireTravail(Travail& travail, const QString& nom,
                                   const EnregistrementsConserves& conserves,
-                                  const QString& description) {
-    const QByteArray octets = Composer(travail, conserves, description);
+                                  const QString& description, bool compatible) {
+    // A work without any curve window is not written.
+    if (travail.TableDesFenetres().NbOuvertes() == 0) return 0;
+    const QByteArray octets = Composer(travail, conserves, description, compatible);
     // The previous file is replaced only by a complete new one.
     QSaveFile fichier(nom);
     int code = 0;
@@ -238,13 +386,20 @@ int FichierTravail::EcrireTravail(Travail& travail, const QString& nom,
 int FichierTravail::LireTravail(Travail& travail, const QString& nom, int parties,
                                 EnregistrementsConserves& conserves, QString* description) {
     QFile fichier(nom);
-    int code = 0;
+    if (!fichier.exists() || !fichier.open(QIODevice::ReadOnly)) {
+        travail.hote().Erreur(MessageErreur(ErreurFichierAbsent));
+        return ErreurFichierAbsent;
+    }
+    if (!QFileInfo(nom).isWritable())
+        travail.hote().Information(QCoreApplication::translate("FichierTravail",
+                                                               "Attention fichier en lecture seule ..."));
+    return LireOctets(travail, fichier.readAll(), parties, conserves, description);
+}
+
+int FichierTravail::LireOctets(Travail& travail, const QByteArray& octets, int parties,
+                               EnregistrementsConserves& conserves, QString* description) {
     ContenuLu lu;
-    if (!fichier.exists() || !fichier.open(QIODevice::ReadOnly))
-        code = ErreurFichierAbsent;
-    else
-        code = Analyser(fichier.readAll(), parties, lu);
-    if (code != 0) {
+    if (const int code = Analyser(octets, parties, lu)) {
         travail.hote().Erreur(MessageErreur(code));
         return code;
     }

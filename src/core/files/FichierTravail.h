@@ -37,19 +37,23 @@ public:
     static constexpr int ErreurDisquePlein = -10;
 
     // Writes the work to nom, replacing the file only once the new one is complete; 0 on
-    // success, else the error code (already shown through the host).
+    // success, else the error code (already shown through the host). compatible: the older
+    // form (.PLC) that earlier versions of the program read.
     static int EcrireTravail(Travail& travail, const QString& nom,
                              const EnregistrementsConserves& conserves,
-                             const QString& description = QString());
+                             const QString& description = QString(), bool compatible = false);
     // The bytes of the work file.
     static QByteArray Composer(const Travail& travail, const EnregistrementsConserves& conserves,
-                               const QString& description);
+                               const QString& description, bool compatible = false);
 
     // Reads nom into the work, restoring the chosen parts; conserves receives the records
     // kept as read. The whole file is checked before the work is touched: a damaged file
     // shows the error box and leaves work and conserves unchanged. 0 on success.
     static int LireTravail(Travail& travail, const QString& nom, int parties,
                            EnregistrementsConserves& conserves, QString* description = nullptr);
+    // The same from the bytes of a file already in memory.
+    static int LireOctets(Travail& travail, const QByteArray& octets, int parties,
+                          EnregistrementsConserves& conserves, QString* description = nullptr);
     // Only the magic, the header and the description (the open dialog's preview); silent.
     static bool LireEnTete(const QString& nom, QString& description);
 

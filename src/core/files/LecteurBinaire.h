@@ -11,6 +11,8 @@ namespace pelavorine {
 class LecteurBinaire {
 public:
     explicit LecteurBinaire(const QByteArray& octets) : octets_(octets) {}
+    // The reader keeps a reference: a temporary array would be gone before the first read.
+    explicit LecteurBinaire(QByteArray&&) = delete;
 
     std::uint8_t U8();
     std::uint16_t U16();

@@ -122,7 +122,10 @@ ConfigurationTexte LireConfigurationTexte(const QString& ligne) {
     const QStringList champs = champs_texte::ChampsRegroupes(texte.mid(suite));
     if (!champs.isEmpty()) {
         bool ok = false;
-        const int n = champs[0].toInt(&ok);
+        // The count may be the line's last field: "[X(s) 3]".
+        QString champ = champs[0];
+        if (champ.endsWith(QLatin1Char(']'))) champ.chop(1);
+        const int n = champ.toInt(&ok);
         if (ok && n > 0) config.nbPoints = n;
     }
     const QString majuscules = texte.toUpper();

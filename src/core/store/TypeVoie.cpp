@@ -24,7 +24,8 @@ void TypeVoie::ConstruireDefauts() {
     Etat = (defauts_.interfacePresente && defauts_.premiereVoie) ? Automatique : Inactif;
     Echelle = 1.0;
     DecalageCapteur = 0.0;
-    Lecture = 0;
+    // Without an interface the only step-by-step reading is the keyboard.
+    Lecture = defauts_.interfacePresente ? LectureInstantanee : LectureClavier;
     Calibre = 1;
     Gain = 1;
     Reglage = 0;

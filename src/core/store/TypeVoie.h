@@ -16,6 +16,8 @@ public:
     };
 
     enum Mode : std::uint8_t { Automatique = 0, PasAPas = 1, Inactif = 2 };
+    // Step-by-step readings (Lecture).
+    enum : std::uint8_t { LectureInstantanee = 0, LectureClavier = 4, LectureFixe = 5 };
 
     TypeVoie(TableVariables& table, const Defauts& defauts);
 
