@@ -49,7 +49,9 @@ std::vector<Entete> Entetes(const QByteArray& fichier) {
     while (!e.Fin() && EnteteEnregistrement::Lire(e, h)) {
         liste.push_back({h.tag, h.type, h.index, h.valeur, h.taille});
         const QByteArray donnees = e.Octets(h.taille);
-        int lignes = h.type == 2 ? static_cast<std::uint8_t>(donnees[79]) : h.type == 10 ? h.valeur : 0;
+        int lignes = h.type == 2    ? static_cast<std::uint8_t>(donnees[79])
+                     : h.type == 10 ? h.valeur
+                                    : 0;
         if (h.type == 17) e.Sauter(39);
         while (lignes-- > 0)
             e.Sauter(e.U8());
@@ -234,14 +236,14 @@ TEST_F(EnregistrementsTravailTest, EveryRecordTypeComesBackWithTheSameBytes) {
     ASSERT_EQ(l3.fleches.size(), 1);
     EXPECT_EQ(l3.fleches[0], a);
     EXPECT_TRUE(fl.Donnees(5)->FenetreImage());
-    const auto& ea1Lu =
-        *dynamic_cast<const TypeVoie*>(lu.Variables().Variable(lu.Variables().IndexVariable("EA1")));
+    const auto& ea1Lu = *dynamic_cast<const TypeVoie*>(
+        lu.Variables().Variable(lu.Variables().IndexVariable("EA1")));
     EXPECT_EQ(ea1Lu.Echelle, 2.5);
     EXPECT_EQ(ea1Lu.Etat, TypeVoie::PasAPas);
     EXPECT_EQ(ea1Lu.Reglage, 0x123456);
     EXPECT_EQ(ea1Lu.LirePoint(3), -3.0);
-    const auto& sa1Lu =
-        *dynamic_cast<const TypeSortie*>(lu.Variables().Variable(lu.Variables().IndexVariable("SA1")));
+    const auto& sa1Lu = *dynamic_cast<const TypeSortie*>(
+        lu.Variables().Variable(lu.Variables().IndexVariable("SA1")));
     EXPECT_EQ(sa1Lu.Periodes, sa1.Periodes);
     EXPECT_EQ(sa1Lu.MaximumSignal, 4.0);
     EXPECT_EQ(lu.Parametres().periode, 1000.0);
@@ -316,16 +318,15 @@ TEST_F(EnregistrementsTravailTest, SheetAboveThisVersionIsInhibited) {
     QByteArray f = Ecrit(travail);
     f[f.indexOf("\x05[CAL]") + 8] = 60; // written by a later version
     RelireOctets(f);
-    EXPECT_EQ(lu.Feuille().Lignes(),
-              (QStringList{EnregistrementFeuille::LigneInhibition, "y=2"}));
+    EXPECT_EQ(lu.Feuille().Lignes(), (QStringList{EnregistrementFeuille::LigneInhibition, "y=2"}));
 }
 
 TEST_F(EnregistrementsTravailTest, FieldsFollowTheFileVersion) {
     DonneesFenetre* f = travail.TableDesFenetres().Donnees(1);
     f->options = 0x0011;
     f->famille = DonneesFenetre::FamilleAnalyse;
-    TypeVoie& ea0 = *dynamic_cast<TypeVoie*>(travail.Variables().Variable(
-        travail.Variables().IndexVariable("EA0")));
+    TypeVoie& ea0 = *dynamic_cast<TypeVoie*>(
+        travail.Variables().Variable(travail.Variables().IndexVariable("EA0")));
     ea0.Gain = 3;
     ea0.Reglage = 0x7F123456;
     const QByteArray courant = Ecrit(travail);
@@ -362,8 +363,8 @@ TEST_F(EnregistrementsTravailTest, FieldsFollowTheFileVersion) {
 
 TEST_F(EnregistrementsTravailTest, InputSettingsWithoutAnInterface) {
     // Written with an interface, read by a work without one.
-    TypeVoie& ea0 = *dynamic_cast<TypeVoie*>(travail.Variables().Variable(
-        travail.Variables().IndexVariable("EA0")));
+    TypeVoie& ea0 = *dynamic_cast<TypeVoie*>(
+        travail.Variables().Variable(travail.Variables().IndexVariable("EA0")));
     ea0.Etat = TypeVoie::Automatique;
     ea0.Lecture = 0;
     Ecrit(travail);

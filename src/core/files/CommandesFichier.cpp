@@ -129,10 +129,11 @@ ResultatCommande OuvrirTravail(Travail& travail, DialoguesFichier& dialogues, co
 
     Hote& hote = travail.hote();
     if (travail.modifie && QFileInfo(choisi) != QFileInfo(travail.fichierCourant) &&
-        hote.Question(QCoreApplication::translate(kContexte,
-                                                  "Voulez vous enregistrer le travail précédent"))) {
+        hote.Question(QCoreApplication::translate(
+            kContexte, "Voulez vous enregistrer le travail précédent"))) {
         EnregistrerTravail(travail, dialogues, travail.fichierCourant, false);
-        if (!hote.Question(QCoreApplication::translate(kContexte, " Reprendre la lecture du fichier")))
+        if (!hote.Question(
+                QCoreApplication::translate(kContexte, " Reprendre la lecture du fichier")))
             return resultat;
     }
 
@@ -146,8 +147,10 @@ ResultatCommande OuvrirTravail(Travail& travail, DialoguesFichier& dialogues, co
         options.afficher = true;
         const ResultatImportTexte r = ImporterTexte(travail, choisi, options);
         resultat.code = r.code;
-        if (r.code != 0) hote.Erreur(FichierTravail::MessageErreur(r.code));
-        else if (r.abandonne) return resultat;
+        if (r.code != 0)
+            hote.Erreur(FichierTravail::MessageErreur(r.code));
+        else if (r.abandonne)
+            return resultat;
     } else {
         resultat.code = FichierTravail::ErreurFormat;
         hote.Erreur(FichierTravail::MessageErreur(resultat.code));
@@ -159,8 +162,7 @@ ResultatCommande OuvrirTravail(Travail& travail, DialoguesFichier& dialogues, co
     travail.Variables().DemanderMiseAJour(demande::ToutesFenetres | demande::Cadre |
                                           demande::Courbes);
     dialogues.FichierUtilise(choisi);
-    if (travail.options & option::SansCalculApresLecture)
-        travail.EffacerDemandes(demande::Feuille);
+    if (travail.options & option::SansCalculApresLecture) travail.EffacerDemandes(demande::Feuille);
     travail.DemanderMiseAJour(demande::Sorties | demande::Intervalle | demande::Axes |
                               demande::ReglagesVoies);
     travail.modifie = false;

@@ -19,7 +19,8 @@ const QString EnregistrementFeuille::LigneInhibition = QStringLiteral(
 namespace {
 
 QString SansFinDeLigne(QString ligne) {
-    while (ligne.endsWith(QLatin1Char('\n')) || ligne.endsWith(QLatin1Char('\r'))) ligne.chop(1);
+    while (ligne.endsWith(QLatin1Char('\n')) || ligne.endsWith(QLatin1Char('\r')))
+        ligne.chop(1);
     return ligne;
 }
 

@@ -128,7 +128,7 @@ VariableFichier EnregistrementVariable::LireDescripteur(int slot, const QByteArr
 }
 
 bool EnregistrementVariable::AjouterMorceau(QByteArray& tableau, int numero,
-                                            const QByteArray& morceau) {
+                                            QByteArrayView morceau) {
     const qsizetype debut = static_cast<qsizetype>(numero) * TailleMorceau;
     const qsizetype fin = debut + morceau.size();
     if (fin > TailleMaxTableau) return false;
@@ -160,13 +160,20 @@ void EnregistrementVariable::Appliquer(TypeId& v, const VariableFichier& lu, boo
 }
 
 void EnregistrementVariable::AppliquerPoints(TypeId& v, const QByteArray& tableau) {
-    const std::vector<double> reels = EnReels(tableau);
-    if (reels.empty()) return;
-    const int dernier = static_cast<int>(reels.size()) - 1;
+    const auto n = static_cast<std::size_t>(tableau.size() / 8);
+    if (n == 0) return;
+    const int dernier = static_cast<int>(n) - 1;
     if (v.Capacite() < std::max(v.NbPoints, dernier))
         v.FixerCapacite(std::max(v.NbPoints, dernier));
+    if (!v.APoints()) v.EcrirePoint(0, v.LirePoint(0)); // allocates the array
     auto valeurs = v.Valeurs();
-    std::copy_n(reels.begin(), std::min(reels.size(), valeurs.size()), valeurs.begin());
+    const std::size_t copies = std::min(n, valeurs.size());
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(valeurs.data(), tableau.constData(), copies * sizeof(double));
+    } else {
+        const std::vector<double> reels = EnReels(tableau);
+        std::copy_n(reels.begin(), copies, valeurs.begin());
+    }
     v.CalculerStatistiques();
 }
 

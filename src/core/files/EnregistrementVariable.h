@@ -36,7 +36,7 @@ public:
     static VariableFichier LireDescripteur(int slot, const QByteArray& donnees);
 
     // Adds a chunk to an array being rebuilt; false when it would lie beyond any real array.
-    static bool AjouterMorceau(QByteArray& tableau, int numero, const QByteArray& morceau);
+    static bool AjouterMorceau(QByteArray& tableau, int numero, QByteArrayView morceau);
 
     // Applies a descriptor to the variable placed for it (already created with the stored
     // name, capacity and genre); points: whether the points part is read.

@@ -85,8 +85,8 @@ void EnregistrementsAcquisition::LireParametres(Travail& travail, const QByteArr
     p.niveauDeclenchement = e.F64();
     p.niveauBrut = e.I16();
     p.bitsDeclenchement = e.U8();
-    p.condition = static_cast<ParametresAcquisition::Declenchement>(
-        std::min<std::uint8_t>(e.U8(), 4));
+    p.condition =
+        static_cast<ParametresAcquisition::Declenchement>(std::min<std::uint8_t>(e.U8(), 4));
     p.periode = e.F64();
     p.garderPrecedentes = e.U8();
     p.inhiberTransitoires = e.U8();

@@ -13,12 +13,18 @@ namespace pelavorine {
 
 namespace {
 
-QByteArray Nom(const QString& nom) { return codage::Encoder(nom, codage::Champ::Grec); }
+QByteArray Nom(const QString& nom) {
+    return codage::Encoder(nom, codage::Champ::Grec);
+}
 QString Nom(const QByteArray& octets) {
     return codage::Decoder(octets, codage::Champ::Grec).trimmed();
 }
-QByteArray Texte(const QString& texte) { return codage::Encoder(texte, codage::Champ::Texte); }
-QString Texte(const QByteArray& octets) { return codage::Decoder(octets, codage::Champ::Texte); }
+QByteArray Texte(const QString& texte) {
+    return codage::Encoder(texte, codage::Champ::Texte);
+}
+QString Texte(const QByteArray& octets) {
+    return codage::Decoder(octets, codage::Champ::Texte);
+}
 
 // The record data, padded with zeros up to the known size: fields a shorter (older) record
 // lacks read as zero, and nothing beyond the known size is read.
@@ -129,7 +135,8 @@ void EnregistrementsFenetre::LireFenetre(Travail& travail, const BlocEnregistrem
         haut = Echelle(haut, bureau.hauteurClient, contexte.hauteurClient);
         hauteur = Echelle(hauteur, bureau.hauteurClient, contexte.hauteurClient);
     }
-    if (gauche + largeur > bureau.largeurClient) largeur = std::max(0, bureau.largeurClient - gauche);
+    if (gauche + largeur > bureau.largeurClient)
+        largeur = std::max(0, bureau.largeurClient - gauche);
     if (haut + hauteur > bureau.hauteurClient) hauteur = std::max(0, bureau.hauteurClient - haut);
 
     DonneesFenetre* f = travail.TableDesFenetres().Creer(numero);

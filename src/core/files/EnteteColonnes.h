@@ -11,10 +11,10 @@ class Travail;
 
 // Bits of the import mode word.
 namespace mode_import {
-inline constexpr std::uint32_t Ajouter = 0x1;          // adds to the existing variables
-inline constexpr std::uint32_t Reinitialiser = 0x2;    // resets the work first
-inline constexpr std::uint32_t MemeFenetre = 0x4;      // reuses the window of the last import
-inline constexpr std::uint32_t NomsUniques = 0x8;      // with Ajouter, names are made unique
+inline constexpr std::uint32_t Ajouter = 0x1;       // adds to the existing variables
+inline constexpr std::uint32_t Reinitialiser = 0x2; // resets the work first
+inline constexpr std::uint32_t MemeFenetre = 0x4;   // reuses the window of the last import
+inline constexpr std::uint32_t NomsUniques = 0x8;   // with Ajouter, names are made unique
 } // namespace mode_import
 
 // The variables made from the header of a text table.

@@ -31,7 +31,7 @@ bool EnteteEnregistrement::Lire(LecteurBinaire& entree, EnteteEnregistrement& en
 }
 
 bool SauterSuiteEnregistrement(LecteurBinaire& e, const EnteteEnregistrement& entete,
-                               const QByteArray& donnees) {
+                               QByteArrayView donnees) {
     int lignes = 0;
     if (entete.type == enregistrement::Com)
         lignes = donnees.size() > 79 ? static_cast<std::uint8_t>(donnees[79]) : 0;

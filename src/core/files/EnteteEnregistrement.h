@@ -33,7 +33,7 @@ struct EnteteEnregistrement {
 // (their count is byte 79 of the data) or of the sheet (the header's value), the 39 bytes of
 // the notes' font. False when the file ends first.
 bool SauterSuiteEnregistrement(LecteurBinaire& entree, const EnteteEnregistrement& entete,
-                               const QByteArray& donnees);
+                               QByteArrayView donnees);
 
 // Types, tags and masks of the records this program reads itself.
 namespace enregistrement {

@@ -15,7 +15,9 @@ namespace {
 const QByteArray kFinLigne = QByteArrayLiteral("\r\n");
 
 // Limits and steps are written so that they read back as the same number.
-QByteArray Limite(double x) { return FormeGenerale(x, 7, 1).toLatin1(); }
+QByteArray Limite(double x) {
+    return FormeGenerale(x, 7, 1).toLatin1();
+}
 
 } // namespace
 
@@ -47,8 +49,8 @@ QByteArray TexteExport(const Travail& travail, const ReglagesExportTexte& reglag
     if (reglages.ligneConfiguration) {
         const FenetresVariables& fenetres = travail.Fenetres();
         const int courante = fenetres.FenetreCourante();
-        const QString nomX = fenetres.Existe(courante) ? fenetres.NomAbscisse(courante)
-                                                       : QStringLiteral("T");
+        const QString nomX =
+            fenetres.Existe(courante) ? fenetres.NomAbscisse(courante) : QStringLiteral("T");
         QString uniteX;
         if (const TypeId* x = table.Variable(table.IndexVariable(nomX))) uniteX = x->Unite;
         sortie += '[' + grec(nomX) + '(' + grec(uniteX) + ") " +

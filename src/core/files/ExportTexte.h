@@ -12,8 +12,8 @@ class Travail;
 struct ResultatExportTexte {
     // 0, or the file error code: -2 the file could not be created, -1 a write failed.
     int code = 0;
-    bool ecrit = false;  // false when no variable was chosen (nothing written)
-    int remplaces = 0;   // characters without a Windows-1252 byte, written as a plain letter
+    bool ecrit = false; // false when no variable was chosen (nothing written)
+    int remplaces = 0;  // characters without a Windows-1252 byte, written as a plain letter
 };
 
 // The bytes of the text table (Windows-1252, lines ended by CR LF); empty when no variable is

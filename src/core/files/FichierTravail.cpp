@@ -2,20 +2,20 @@
 
 #include "Hote.h"
 #include "Travail.h"
-#include "files/EcrivainBinaire.h"
-#include "files/EnregistrementVariable.h"
-#include "files/LecteurBinaire.h"
-#include "files/PlacementVariables.h"
-#include "files/ContexteFichier.h"
-#include "files/EnregistrementBureau.h"
-#include "files/EnregistrementFeuille.h"
-#include "files/EnregistrementsAcquisition.h"
-#include "files/EnregistrementsFenetre.h"
 #include "calc/FeuilleCalcul.h"
 #include "calc/MoteurCalcul.h"
+#include "files/ContexteFichier.h"
+#include "files/EcrivainBinaire.h"
+#include "files/EnregistrementBureau.h"
+#include "files/EnregistrementFeuille.h"
+#include "files/EnregistrementVariable.h"
+#include "files/EnregistrementsAcquisition.h"
+#include "files/EnregistrementsFenetre.h"
+#include "files/LecteurBinaire.h"
+#include "files/PlacementVariables.h"
+#include "store/Genres.h"
 #include "store/TypeSortie.h"
 #include "store/TypeVoie.h"
-#include "store/Genres.h"
 #include "texte/CodageTexte.h"
 
 #include <QCoreApplication>
@@ -55,8 +55,19 @@ constexpr std::uint8_t Poi = 16;
 // The kept records, in the order of the writing steps after the sheet; DLL and DLB share a
 // step (each library slot writes both).
 constexpr std::array<std::array<std::uint8_t, 2>, 13> kEtapesConservees = {{
-    {13, 13}, {11, 11}, {12, 12}, {14, 14}, {17, 17}, {18, 18}, {20, 20},
-    {19, 19}, {21, 21}, {22, 23}, {24, 24}, {25, 25}, {26, 26},
+    {13, 13},
+    {11, 11},
+    {12, 12},
+    {14, 14},
+    {17, 17},
+    {18, 18},
+    {20, 20},
+    {19, 19},
+    {21, 21},
+    {22, 23},
+    {24, 24},
+    {25, 25},
+    {26, 26},
 }};
 
 // Everything a file holds, checked whole before the work is touched.
@@ -65,12 +76,14 @@ struct ContenuLu {
     QByteArray version;
     bool compatible = false;
     std::vector<VariableFichier> variables;
-    std::map<int, QByteArray> points;    // file slot -> DTY array
-    std::map<int, QByteArray> abscisses; // file slot -> DTX array
+    std::map<int, QByteArray> points;                // file slot -> DTY array
+    std::map<int, QByteArray> abscisses;             // file slot -> DTX array
     std::vector<BlocEnregistrement> enregistrements; // the other records read, in file order
 };
 
-bool EstEntree(const TypeId& v) { return dynamic_cast<const TypeVoie*>(&v) != nullptr; }
+bool EstEntree(const TypeId& v) {
+    return dynamic_cast<const TypeVoie*>(&v) != nullptr;
+}
 
 int LireEnTeteEtDescription(LecteurBinaire& e, QString& description, QByteArray* version = nullptr,
                             bool* compatible = nullptr) {
@@ -108,27 +121,31 @@ int Analyser(const QByteArray& fichier, int parties, ContenuLu& lu) {
         EnteteEnregistrement entete;
         if (!EnteteEnregistrement::Lire(e, entete)) return FichierTravail::ErreurLecture;
         if (entete.type == EnteteEnregistrement::Fin) break;
-        const QByteArray donnees = e.Octets(entete.taille);
+        const qsizetype debutDonnees = e.Position();
+        e.Sauter(entete.taille);
+        if (!e.Ok()) return FichierTravail::ErreurLecture;
+        // A view: the points, most of a file, are copied once, into their array.
+        const QByteArrayView vue = QByteArrayView(fichier).sliced(debutDonnees, entete.taille);
         const qsizetype debutSuite = e.Position();
-        if (!e.Ok() || !SauterSuiteEnregistrement(e, entete, donnees))
-            return FichierTravail::ErreurLecture;
-        const QByteArray suite = fichier.mid(debutSuite, e.Position() - debutSuite);
+        if (!SauterSuiteEnregistrement(e, entete, vue)) return FichierTravail::ErreurLecture;
         if (!(parties & kMasques[entete.type])) continue;
+        const auto donnees = [&] { return vue.toByteArray(); };
 
         switch (entete.type) {
         case enregistrement::Var:
-            lu.variables.push_back(EnregistrementVariable::LireDescripteur(entete.index, donnees));
+            lu.variables.push_back(
+                EnregistrementVariable::LireDescripteur(entete.index, donnees()));
             break;
         case enregistrement::Dty:
         case enregistrement::Dtx: {
             auto& tableaux = entete.type == enregistrement::Dty ? lu.points : lu.abscisses;
-            if (!EnregistrementVariable::AjouterMorceau(tableaux[entete.index], entete.valeur,
-                                                        donnees))
+            if (!EnregistrementVariable::AjouterMorceau(tableaux[entete.index], entete.valeur, vue))
                 return FichierTravail::ErreurLecture;
             break;
         }
         default:
-            lu.enregistrements.push_back({entete, donnees, suite});
+            lu.enregistrements.push_back(
+                {entete, donnees(), fichier.mid(debutSuite, e.Position() - debutSuite)});
         }
     }
     return 0;
@@ -197,7 +214,8 @@ void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsCons
     }
     // The first input comes back only when its settings record is in the file.
     if ((parties & 3) == 3)
-        if (TypeVoie* v = EnregistrementsAcquisition::Entree(travail, travail.Voies().premiereEntree))
+        if (TypeVoie* v =
+                EnregistrementsAcquisition::Entree(travail, travail.Voies().premiereEntree))
             v->Etat = TypeVoie::Inactif;
 
     ContexteFichier contexte;
@@ -321,7 +339,8 @@ void EcrireVariables(EcrivainBinaire& s, const Travail& travail, bool compatible
         int ecrite = slot;
         if (compatible && slot > kDerniereCaseCompatible) {
             // The older form has no slot above 120: the variable takes a free slot below.
-            while (decompte > premiereLibre && table.Variable(decompte)) --decompte;
+            while (decompte > premiereLibre && table.Variable(decompte))
+                --decompte;
             if (decompte <= premiereLibre) continue;
             ecrite = decompte--;
         }
@@ -338,6 +357,15 @@ QByteArray FichierTravail::Composer(const Travail& travail,
                                     const QString& description, bool compatible) {
     const QByteArray texte = Description(description);
     EcrivainBinaire s;
+    // The points make most of a file: one allocation instead of repeated growth.
+    qsizetype estimation = 64 * 1024;
+    const TableVariables& table = travail.Variables();
+    for (int slot = 1; slot <= table.DerniereCase(); ++slot)
+        if (const TypeId* v = table.Variable(slot))
+            estimation += 8 * (qsizetype{v->NbPoints} + 1 +
+                               static_cast<qsizetype>(v->DonneesAbscisse().size())) +
+                          256;
+    s.Reserver(estimation);
     s.U16(compatible ? MagiqueCompatible : Magique);
     s.U8(LongueurEnTete);
     s.Chaine("PELAVORINE", 10);
@@ -391,8 +419,8 @@ int FichierTravail::LireTravail(Travail& travail, const QString& nom, int partie
         return ErreurFichierAbsent;
     }
     if (!QFileInfo(nom).isWritable())
-        travail.hote().Information(QCoreApplication::translate("FichierTravail",
-                                                               "Attention fichier en lecture seule ..."));
+        travail.hote().Information(QCoreApplication::translate(
+            "FichierTravail", "Attention fichier en lecture seule ..."));
     return LireOctets(travail, fichier.readAll(), parties, conserves, description);
 }
 

@@ -83,8 +83,9 @@ bool LireLimites(const QString& majuscules, const QString& cle1, const QString& 
     while (fin < majuscules.size() && !champs_texte::EstSeparateur(majuscules[fin]) &&
            majuscules[fin] != QLatin1Char(']'))
         ++fin;
-    const QStringList parties =
-        majuscules.mid(i, fin - i).replace(QLatin1Char(','), QLatin1Char('.')).split(QLatin1Char('/'));
+    const QStringList parties = majuscules.mid(i, fin - i)
+                                    .replace(QLatin1Char(','), QLatin1Char('.'))
+                                    .split(QLatin1Char('/'));
     if (parties.size() != 2) return false;
     const Lecture a = LireNombreSimple(parties[0]);
     const Lecture b = LireNombreSimple(parties[1]);
@@ -100,7 +101,8 @@ bool EstLigneDonnees(const QString& ligne) {
     const QString texte = ligne.trimmed();
     if (texte.isEmpty()) return false;
     const QChar c = texte[0];
-    return c == QLatin1Char('+') || c == QLatin1Char('-') || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+    return c == QLatin1Char('+') || c == QLatin1Char('-') ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
 ConfigurationTexte LireConfigurationTexte(const QString& ligne) {
@@ -146,10 +148,12 @@ TableTexte LireTableTexte(const QByteArray& octets) {
         if (unitesAttendues) {
             unitesAttendues = false;
             // A file without units goes on with its steps or its data.
-            const bool pas = ligne.contains(QLatin1String("t=")) || ligne.contains(QLatin1String("T="));
+            const bool pas =
+                ligne.contains(QLatin1String("t=")) || ligne.contains(QLatin1String("T="));
             if (!EstLigneDonnees(ligne) && !pas) {
                 QString unites = lignes[i].grec;
-                for (const QChar c : {QLatin1Char('('), QLatin1Char(')'), QLatin1Char('['), QLatin1Char(']')})
+                for (const QChar c :
+                     {QLatin1Char('('), QLatin1Char(')'), QLatin1Char('['), QLatin1Char(']')})
                     unites.remove(c);
                 table.unites = unites;
                 continue;

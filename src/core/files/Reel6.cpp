@@ -18,7 +18,8 @@ QByteArray VersReel6(double valeur) {
     int exposant = 0;
     // |valeur| = f × 2^exposant with f in [0.5, 1): the format stores 1.m × 2^(e − 129).
     double f = std::frexp(std::fabs(valeur), &exposant);
-    auto mantisse = static_cast<std::uint64_t>(std::llround(std::ldexp(f * 2.0 - 1.0, kBitsMantisse)));
+    auto mantisse =
+        static_cast<std::uint64_t>(std::llround(std::ldexp(f * 2.0 - 1.0, kBitsMantisse)));
     if (mantisse >> kBitsMantisse) { // rounded up to the next power of two
         mantisse = 0;
         ++exposant;
@@ -50,6 +51,8 @@ double DeReel6(const QByteArray& octets) {
     return negatif ? -v : v;
 }
 
-double ArrondiReel6(double valeur) { return DeReel6(VersReel6(valeur)); }
+double ArrondiReel6(double valeur) {
+    return DeReel6(VersReel6(valeur));
+}
 
 } // namespace pelavorine

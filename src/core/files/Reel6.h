@@ -9,6 +9,6 @@ namespace pelavorine {
 // last byte. About 12 significant digits; magnitudes outside ±1.7e38 are clamped.
 QByteArray VersReel6(double valeur);
 double DeReel6(const QByteArray& octets); // the first 6 bytes
-double ArrondiReel6(double valeur);         // the value a round trip through 6 bytes gives
+double ArrondiReel6(double valeur);       // the value a round trip through 6 bytes gives
 
 } // namespace pelavorine

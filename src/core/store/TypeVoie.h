@@ -22,14 +22,14 @@ public:
     TypeVoie(TableVariables& table, const Defauts& defauts);
 
     std::uint8_t Numero = 0;
-    double Echelle = 1.0;         // physical value = voltage × Echelle + DecalageCapteur
+    double Echelle = 1.0; // physical value = voltage × Echelle + DecalageCapteur
     double DecalageCapteur = 0.0;
-    std::uint8_t Etat = Inactif;  // acquisition mode
-    std::uint8_t Lecture = 0;     // step-by-step reading
+    std::uint8_t Etat = Inactif; // acquisition mode
+    std::uint8_t Lecture = 0;    // step-by-step reading
     std::uint8_t Calibre = 1;
     std::uint8_t Gain = 1;
-    std::int32_t Reglage = 0;     // kept with the work file
-    std::uint8_t Capteur = 0;     // 0 none, 255 inhibited by automatic assignment, else sensor
+    std::int32_t Reglage = 0; // kept with the work file
+    std::uint8_t Capteur = 0; // 0 none, 255 inhibited by automatic assignment, else sensor
 
     void Effacer() override;
 

@@ -15,8 +15,8 @@ struct EtatBureau {
     int hauteur = 768;
     std::uint8_t etat = Maximise;
     std::int32_t couleur = 0x00808080;
-    std::uint8_t teinte = 7;          // dialog shade, 0..7
-    std::uint16_t affichage = 0x007B; // display word
+    std::uint8_t teinte = 7;               // dialog shade, 0..7
+    std::uint16_t affichage = 0x007B;      // display word
     std::int32_t couleurEtat = 0x00E0E0E0; // status line
     // The desk's client area now (the desk updates it) and the screen, used to rescale the
     // windows of a file saved on another desk.
