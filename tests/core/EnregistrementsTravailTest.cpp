@@ -413,3 +413,35 @@ TEST(Reel6Test, KnownBytesAndRoundTrips) {
     EXPECT_GT(DeReel6(VersReel6(1e300)), 1e38); // clamped, not wrapped
     EXPECT_EQ(DeReel6(VersReel6(1e-300)), 0.0);
 }
+
+TEST_F(EnregistrementsTravailTest, KeptRecordsOfOlderFilesTakeTheCurrentLayout) {
+    travail.TableDesFenetres().Creer(2)->type = 1;
+    QByteArray image(161, '\x01');
+    travail.conserves = {
+        Bloc("IMA", 15, 2, 2, image),
+        Bloc("MOD", 13, 4, 0, QByteArray(150, '\x0d')),
+        Bloc("NOT", 17, 8, 0, "Mesures du 3 mai"), // no font after it before 1.03
+    };
+    QByteArray f = Ecrit(travail);
+    f.replace(15, 4, "1.02");
+    RelireOctets(f);
+
+    ASSERT_EQ(lu.conserves.size(), 2u); // the older model record is not kept
+    const BlocEnregistrement& ima = lu.conserves[0];
+    EXPECT_EQ(ima.donnees.size(), 356);
+    EXPECT_EQ(ima.donnees.left(62), image.left(62));
+    EXPECT_EQ(ima.donnees.mid(62, 195), QByteArray(195, '\0'));
+    EXPECT_EQ(ima.donnees.mid(257), image.mid(62));
+    const BlocEnregistrement& notes = lu.conserves[1];
+    EXPECT_EQ(notes.donnees, "Mesures du 3 mai");
+    EXPECT_EQ(notes.suite.size(), 39);
+    EXPECT_EQ(notes.suite.mid(1, 7), "Default");
+
+    // Written again, the file reads back the same under the current version.
+    const QByteArray courant = Ecrit(lu);
+    Ecrire(nom, courant);
+    lu.conserves.clear();
+    Relire();
+    EXPECT_EQ(lu.conserves[0].donnees.size(), 356);
+    EXPECT_EQ(lu.conserves[1].suite.size(), 39);
+}

@@ -31,13 +31,13 @@ bool EnteteEnregistrement::Lire(LecteurBinaire& entree, EnteteEnregistrement& en
 }
 
 bool SauterSuiteEnregistrement(LecteurBinaire& e, const EnteteEnregistrement& entete,
-                               QByteArrayView donnees) {
+                               QByteArrayView donnees, bool policeNotes) {
     int lignes = 0;
     if (entete.type == enregistrement::Com)
         lignes = donnees.size() > 79 ? static_cast<std::uint8_t>(donnees[79]) : 0;
     else if (entete.type == enregistrement::Cal)
         lignes = entete.valeur;
-    else if (entete.type == enregistrement::Not)
+    else if (entete.type == enregistrement::Not && policeNotes)
         e.Sauter(39);
     for (int i = 0; i < lignes && e.Ok(); ++i)
         e.Sauter(e.U8());

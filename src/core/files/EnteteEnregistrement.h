@@ -31,9 +31,11 @@ struct EnteteEnregistrement {
 
 // Skips the data some record types write after their record data: the lines of a comment
 // (their count is byte 79 of the data) or of the sheet (the header's value), the 39 bytes of
-// the notes' font. False when the file ends first.
+// the notes' font (files of version 1.03 on: policeNotes). False when the file ends first.
 bool SauterSuiteEnregistrement(LecteurBinaire& entree, const EnteteEnregistrement& entete,
-                               QByteArrayView donnees);
+                               QByteArrayView donnees, bool policeNotes = true);
+// Whether a file of that version writes the notes' font after the notes.
+inline bool AvecPoliceNotes(const QByteArray& version) { return version >= "1.03"; }
 
 // Types, tags and masks of the records this program reads itself.
 namespace enregistrement {

@@ -48,6 +48,7 @@ constexpr std::uint8_t Acq = EnregistrementsAcquisition::TypeParametres;
 constexpr std::uint8_t Ean = EnregistrementsAcquisition::TypeEntree;
 constexpr std::uint8_t San = EnregistrementsAcquisition::TypeSortie;
 constexpr std::uint8_t Cal = EnregistrementFeuille::Type;
+constexpr std::uint8_t Mod = 13;
 constexpr std::uint8_t Ima = 15;
 constexpr std::uint8_t Poi = 16;
 } // namespace type
@@ -111,6 +112,33 @@ int LireEnTeteEtDescription(LecteurBinaire& e, QString& description, QByteArray*
     return 0;
 }
 
+// A kept record is written back under this version's header: a record of an older layout
+// is brought to the current one first, or dropped when this version would misread it.
+bool MettreAJour(BlocEnregistrement& b, const QByteArray& version) {
+    switch (b.entete.type) {
+    case type::Ima:
+        // Before 3.01 the image record lacked 195 bytes after its first 62.
+        if (version < "3.01") b.donnees.insert(62, QByteArray(195, '\0'));
+        return true;
+    case type::Mod:
+        // Before 1.09 the model record had another layout, which no reader takes.
+        return version >= "1.09";
+    case enregistrement::Not:
+        if (!AvecPoliceNotes(version)) {
+            // The notes' font, as files from 1.03 on carry it: the default font.
+            EcrivainBinaire police;
+            police.Chaine("Default", 31);
+            police.I32(0x00FFFFFF);
+            police.I16(11);
+            police.U8(0);
+            b.suite = police.Donnees();
+        }
+        return true;
+    default:
+        return true;
+    }
+}
+
 int Analyser(const QByteArray& fichier, int parties, ContenuLu& lu) {
     LecteurBinaire e(fichier);
     if (const int code = LireEnTeteEtDescription(e, lu.description, &lu.version, &lu.compatible))
@@ -127,7 +155,8 @@ int Analyser(const QByteArray& fichier, int parties, ContenuLu& lu) {
         // A view: the points, most of a file, are copied once, into their array.
         const QByteArrayView vue = QByteArrayView(fichier).sliced(debutDonnees, entete.taille);
         const qsizetype debutSuite = e.Position();
-        if (!SauterSuiteEnregistrement(e, entete, vue)) return FichierTravail::ErreurLecture;
+        if (!SauterSuiteEnregistrement(e, entete, vue, AvecPoliceNotes(lu.version)))
+            return FichierTravail::ErreurLecture;
         if (!(parties & kMasques[entete.type])) continue;
         const auto donnees = [&] { return vue.toByteArray(); };
 
@@ -143,9 +172,11 @@ int Analyser(const QByteArray& fichier, int parties, ContenuLu& lu) {
                 return FichierTravail::ErreurLecture;
             break;
         }
-        default:
-            lu.enregistrements.push_back(
-                {entete, donnees(), fichier.mid(debutSuite, e.Position() - debutSuite)});
+        default: {
+            BlocEnregistrement b{entete, donnees(),
+                                 fichier.mid(debutSuite, e.Position() - debutSuite)};
+            if (MettreAJour(b, lu.version)) lu.enregistrements.push_back(std::move(b));
+        }
         }
     }
     return 0;
@@ -258,6 +289,7 @@ void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsCons
         fenetres.Activer(contexte.fenetreCourante);
     for (int f = 1; f <= TableFenetres::NbFenetres; ++f)
         if (fenetres.Existe(f)) fenetres.ResoudreAxes(f, travail.Variables());
+    travail.DemanderMiseAJour(demande::ToutesFenetres | demande::Cadre | demande::Courbes);
 
     // The kept records of the parts not read stay; those read replace the others.
     EnregistrementsConserves nouveaux;

@@ -71,7 +71,8 @@ InventaireFichier InventorierOctets(const QByteArray& fichier) {
         const QByteArray octets = e.Octets(entete.taille);
         if (!e.Ok()) return endommage(FichierTravail::ErreurLecture, position);
         const qsizetype finDonnees = e.Position();
-        if (!SauterSuiteEnregistrement(e, entete, octets))
+        if (!SauterSuiteEnregistrement(e, entete, octets,
+                                       AvecPoliceNotes(inventaire.version.toLatin1())))
             return endommage(FichierTravail::ErreurLecture, position);
         inventaire.enregistrements.push_back(
             {entete, position, donnees, e.Position() - finDonnees});
