@@ -64,8 +64,8 @@ TEST_F(AbscisseTest, WindowAbscissaWrapsFamiliesAndClampsOrdinaryVariables) {
     const double tb = table.TBase();
     TypeId& famille = Var(table.CreerVariable("F", 30, genre::Calculee | genre::Reseau));
     famille.NbPoints = 30;
-    EXPECT_DOUBLE_EQ(famille.Abscisse(15, 1), 4 * tb);  // point 5 of T
-    EXPECT_DOUBLE_EQ(famille.Abscisse(20, 1), 9 * tb);  // 20 mod 10 = 0 → point 10
+    EXPECT_DOUBLE_EQ(famille.Abscisse(15, 1), 4 * tb); // point 5 of T
+    EXPECT_DOUBLE_EQ(famille.Abscisse(20, 1), 9 * tb); // 20 mod 10 = 0 → point 10
 
     TypeId& longue = Var(table.CreerVariable("L", 30, genre::Acquise));
     longue.NbPoints = 8;
@@ -80,10 +80,11 @@ TEST_F(AbscisseTest, WindowAbscissaWrapsFamiliesAndClampsOrdinaryVariables) {
 TEST_F(AbscisseTest, OwnAbscissaIsUsedWhenNamedOrLinked) {
     TypeId& v = Var(Table("V", {1, 2, 3}));
     v.NomAbscisse = "X";
-    for (int i = 1; i <= 3; ++i) v.EcrireAbscisse(i, 100 + i);
+    for (int i = 1; i <= 3; ++i)
+        v.EcrireAbscisse(i, 100 + i);
     EXPECT_EQ(v.Abscisse(2, 1), 102);
     EXPECT_EQ(v.Abscisse(2, 0), 102); // shown nowhere: its own abscissa
-    v.EcrireAbscisse(9, 5);            // beyond the data: ignored
+    v.EcrireAbscisse(9, 5);           // beyond the data: ignored
     EXPECT_EQ(v.DonneesAbscisse().size(), 4u);
 
     // A linear abscissa named like another axis than the window's is not the window's T.

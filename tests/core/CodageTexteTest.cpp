@@ -7,7 +7,8 @@ using codage::Champ;
 
 TEST(CodageTexte, EveryWindows1252ByteReadsBackToItself) {
     QByteArray tous;
-    for (int b = 0; b < 256; ++b) tous.append(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        tous.append(static_cast<char>(b));
     const QString texte = codage::Decoder(tous, Champ::Texte);
     EXPECT_EQ(texte[0xE9], QChar(0xE9));
     EXPECT_EQ(texte[0x80], QChar(0x20AC)); // €
@@ -19,7 +20,8 @@ TEST(CodageTexte, EveryWindows1252ByteReadsBackToItself) {
 
 TEST(CodageTexte, GreekFieldsReadPickerBytesAsGreekLetters) {
     QByteArray octets;
-    for (int b = 0; b < 256; ++b) octets.append(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        octets.append(static_cast<char>(b));
     const QString grec = codage::Decoder(octets, Champ::Grec);
     EXPECT_EQ(grec[0xC0], QChar(0x0394)); // Δ, where plain text has À
     EXPECT_EQ(grec[0xB5], QChar(0x03BC)); // μ
@@ -38,10 +40,10 @@ TEST(CodageTexte, LettersWithoutAByteBecomeTheirNearestPlainLetterAndAreCounted)
         int remplaces;
     };
     const Cas cas[] = {
-        {"Àb", Champ::Grec, "Ab", 1},         // À shares its byte with Δ
+        {"Àb", Champ::Grec, "Ab", 1}, // À shares its byte with Δ
         {"Δt = 5 µs", Champ::Texte, "Dt = 5 \xB5s", 1},
         {"ωλ", Champ::Texte, "wl", 2},
-        {"Ελ", Champ::Grec, "E\xF8", 0},      // Greek E is the Latin E's byte
+        {"Ελ", Champ::Grec, "E\xF8", 0}, // Greek E is the Latin E's byte
         {"日", Champ::Texte, "?", 1},
     };
     for (const Cas& c : cas) {

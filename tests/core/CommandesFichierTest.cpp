@@ -8,9 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include "FichiersDeTest.h"
 
 using namespace pelavorine;
@@ -105,18 +102,13 @@ TEST_F(CommandesFichierTest, FailedOrEmptySaveKeepsThePreviousFile) {
     travail.fichierCourant = "autre.PL2";
     travail.modifie = true;
 
-    // Files cannot grow past 4 KB meanwhile: the new file fails half-way, as on a full disk.
     const int g = table.CreerVariable("G", 10000, genre::Acquise);
     Var(g).NbPoints = 10000;
-    rlimit avant{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
-    rlimit limite = avant;
-    limite.rlim_cur = 4096;
-    auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const ResultatCommande r = EnregistrerTravail(travail, dialogues, nom, false);
-    setrlimit(RLIMIT_FSIZE, &avant);
-    std::signal(SIGXFSZ, ancienSignal);
+    ResultatCommande r;
+    {
+        LimiteTailleFichiers limite(4096); // the new file fails half-way, as on a full disk
+        r = EnregistrerTravail(travail, dialogues, nom, false);
+    }
     EXPECT_FALSE(r.fait);
     EXPECT_LT(r.code, 0);
     EXPECT_EQ(Lire(nom), ancien);

@@ -6,6 +6,7 @@
 #include "files/EnregistrementFeuille.h"
 #include "files/EnteteEnregistrement.h"
 #include "files/FichierTravail.h"
+#include "files/InventaireFichier.h"
 #include "files/LecteurBinaire.h"
 #include "files/Reel6.h"
 #include "store/TypeSortie.h"
@@ -40,21 +41,12 @@ struct Entete {
     bool operator==(const Entete&) const = default;
 };
 
-// The record headers of a file, walking the data some types write after their record.
+// The record headers of a file, in file order.
 std::vector<Entete> Entetes(const QByteArray& fichier) {
     std::vector<Entete> liste;
-    LecteurBinaire e(fichier);
-    e.Sauter(32 + static_cast<std::uint8_t>(fichier[27]));
-    EnteteEnregistrement h;
-    while (!e.Fin() && EnteteEnregistrement::Lire(e, h)) {
+    for (const EnregistrementInventaire& r : InventorierOctets(fichier).enregistrements) {
+        const EnteteEnregistrement& h = r.entete;
         liste.push_back({h.tag, h.type, h.index, h.valeur, h.taille});
-        const QByteArray donnees = e.Octets(h.taille);
-        int lignes = h.type == 2    ? static_cast<std::uint8_t>(donnees[79])
-                     : h.type == 10 ? h.valeur
-                                    : 0;
-        if (h.type == 17) e.Sauter(39);
-        while (lignes-- > 0)
-            e.Sauter(e.U8());
     }
     return liste;
 }
@@ -418,8 +410,7 @@ TEST_F(EnregistrementsTravailTest, KeptRecordsOfOlderFilesTakeTheCurrentLayout) 
     travail.TableDesFenetres().Creer(2)->type = 1;
     QByteArray image(161, '\x01');
     travail.conserves = {
-        Bloc("IMA", 15, 2, 2, image),
-        Bloc("MOD", 13, 4, 0, QByteArray(150, '\x0d')),
+        Bloc("IMA", 15, 2, 2, image), Bloc("MOD", 13, 4, 0, QByteArray(150, '\x0d')),
         Bloc("NOT", 17, 8, 0, "Mesures du 3 mai"), // no font after it before 1.03
     };
     QByteArray f = Ecrit(travail);

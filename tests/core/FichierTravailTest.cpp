@@ -2,14 +2,12 @@
 
 #include "files/EnteteEnregistrement.h"
 #include "files/FichierTravail.h"
+#include "files/InventaireFichier.h"
 #include "files/LecteurBinaire.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <csignal>
-#include <sys/resource.h>
 
 #include "FichiersDeTest.h"
 
@@ -23,16 +21,11 @@ struct Enregistrement {
     int taille;
 };
 
-// The records of a file as its headers state them (the records used here carry no suite).
+// The records of a file as its headers state them.
 std::vector<Enregistrement> Enregistrements(const QByteArray& fichier) {
     std::vector<Enregistrement> liste;
-    LecteurBinaire e(fichier);
-    e.Sauter(32 + static_cast<std::uint8_t>(fichier[27]));
-    EnteteEnregistrement entete;
-    while (!e.Fin() && EnteteEnregistrement::Lire(e, entete)) {
-        liste.push_back({entete.tag, entete.valeur, entete.taille});
-        e.Sauter(entete.taille);
-    }
+    for (const EnregistrementInventaire& r : InventorierOctets(fichier).enregistrements)
+        liste.push_back({r.entete.tag, r.entete.valeur, r.entete.taille});
     return liste;
 }
 
@@ -254,16 +247,11 @@ TEST_F(FichierTravailTest, FailedSaveLeavesThePreviousFile) {
 
     const int slot = table.CreerVariable("G", 10000, genre::Acquise);
     Var(slot).NbPoints = 10000;
-    // Files cannot grow past 4 KB meanwhile: the new file fails half-way, as on a full disk.
-    rlimit avant{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
-    rlimit limite = avant;
-    limite.rlim_cur = 4096;
-    auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const int code = FichierTravail::EcrireTravail(travail, nom, conserves);
-    setrlimit(RLIMIT_FSIZE, &avant);
-    std::signal(SIGXFSZ, ancienSignal);
+    int code = 0;
+    {
+        LimiteTailleFichiers limite(4096); // the new file fails half-way, as on a full disk
+        code = FichierTravail::EcrireTravail(travail, nom, conserves);
+    }
 
     EXPECT_NE(code, 0);
     ASSERT_EQ(hote.Textes(HoteScripte::Genre::Erreur).size(), 1);

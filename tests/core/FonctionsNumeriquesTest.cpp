@@ -51,7 +51,8 @@ protected:
     void Suite(const QString& nom, int n, const std::function<double(int)>& f) {
         const int slot = table.CreerVariable(nom, std::max(n, 2), genre::Acquise);
         ASSERT_GT(slot, 0);
-        for (int i = 1; i <= n; ++i) Var(slot).EcrirePoint(i, f(i));
+        for (int i = 1; i <= n; ++i)
+            Var(slot).EcrirePoint(i, f(i));
         Var(slot).NbPoints = n;
     }
 
@@ -86,9 +87,9 @@ TEST_F(FonctionsNumeriquesTest, ArgumentsAreCheckedAtPointOne) {
         {"Y=DERIV(U,T,3,4)", erreur::TropArguments},
         {"Y=DERIV(V,T)", erreur::AuMoinsUnTableau},
         {"Y=DERIV(U,V)", erreur::AuMoinsUnTableau},
-        {"Y=DERIV(U,XE)", 31}, // status 1: equal abscissae
-        {"Y=DERIV(U,XD)", 32}, // status 2: abscissae not increasing
-        {"Y=DERIV(R,R)", 33},  // status 3: three points are needed
+        {"Y=DERIV(U,XE)", 31},   // status 1: equal abscissae
+        {"Y=DERIV(U,XD)", 32},   // status 2: abscissae not increasing
+        {"Y=DERIV(R,R)", 33},    // status 3: three points are needed
         {"Y=DERIV(U,T,30)", 34}, // status 4: smoothing blocks of at most 25 points
         {"Y=DER2(U)", erreur::PasAssezArguments},
         {"Y=DER2(3,T)", erreur::AuMoinsUnTableau},
@@ -137,8 +138,9 @@ TEST_F(FonctionsNumeriquesTest, DerivativesMatchTheirAnalyticValues) {
     // A sine of 128 points per period: the three-point formula is within (wh)^2/3.
     const double w = 2 * Pi / (128 * dt);
     Definir("U=SIN(2*PI*T/(128*TBASE))");
-    Comparer(Table("Y=DERIV(U,T)"), N, [&](int i) { return w * std::cos(w * dt * (i - 1)); },
-             1e-3 * w, "Y=DERIV(U,T)");
+    Comparer(
+        Table("Y=DERIV(U,T)"), N, [&](int i) { return w * std::cos(w * dt * (i - 1)); }, 1e-3 * w,
+        "Y=DERIV(U,T)");
 
     // On integer abscissae the formula is exact for a parabola, second derivative included.
     Definir("X=TABLE(NUMPOINT)-1"); // exact integers
@@ -157,7 +159,8 @@ TEST_F(FonctionsNumeriquesTest, DerivativesMatchTheirAnalyticValues) {
         // A smoothing degree below 2 leaves the derivative as it is.
         {"Y=DERIV(Q,X,1)", [](int i) { return 2.0 * (i - 1); }},
     };
-    for (const auto& c : cas) Comparer(Table(c.ligne), N, c.attendu, 1e-9, c.ligne);
+    for (const auto& c : cas)
+        Comparer(Table(c.ligne), N, c.attendu, 1e-9, c.ligne);
 }
 
 TEST_F(FonctionsNumeriquesTest, DerivativeTakesXAsAbscissa) {
@@ -183,8 +186,9 @@ TEST_F(FonctionsNumeriquesTest, IntegralsOfARamp) {
     Definir("U=T");
     const auto t = [&](int i) { return dt * (i - 1); };
     const double tolerance = 1e-12;
-    Comparer(Table("Y=INTEG(U,T)"), N, [&](int i) { return t(i) * t(i) / 2; }, tolerance,
-             "Y=INTEG(U,T)");
+    Comparer(
+        Table("Y=INTEG(U,T)"), N, [&](int i) { return t(i) * t(i) / 2; }, tolerance,
+        "Y=INTEG(U,T)");
 
     const double total = t(N) * t(N) / 2;
     const double de3a10 = (t(10) * t(10) - t(3) * t(3)) / 2;
@@ -206,7 +210,8 @@ TEST_F(FonctionsNumeriquesTest, IntegralsOfARamp) {
         {"Y=INTEG(U,T,-5,T[10])", t(10) * t(10) / 2},
         {"Y=INTEG(U,T,T[10],-5)", -t(10) * t(10) / 2},
     };
-    for (const auto& c : cas) EXPECT_NEAR(Scalaire(c.ligne), c.attendu, tolerance) << c.ligne;
+    for (const auto& c : cas)
+        EXPECT_NEAR(Scalaire(c.ligne), c.attendu, tolerance) << c.ligne;
 
     // A table target becomes a scalar; a line without a target keeps "?".
     Definir("Z=T");
@@ -225,7 +230,8 @@ TEST_F(FonctionsNumeriquesTest, ResultsCoverTheSharedPointsOnly) {
         std::function<double(int)> attendu;
     } cas[] = {
         {"Y=DERIV(S,X10)", 10, [](int i) { return 2.0 * (i - 1); }},
-        {"Y=INTEG(S,X10)", 10, [](int i) {
+        {"Y=INTEG(S,X10)", 10,
+         [](int i) {
              double c = 0;
              for (int k = 2; k <= i; ++k)
                  c += ((k - 1.0) * (k - 1.0) + (k - 2.0) * (k - 2.0)) / 2;
@@ -235,7 +241,8 @@ TEST_F(FonctionsNumeriquesTest, ResultsCoverTheSharedPointsOnly) {
         // Mean 1 and harmonic 2 of amplitude 1, over the 16 points of the table.
         {"Y=FFTM(F16)", 16, [](int i) { return i == 1 || i == 3 || i == 15 ? 1.0 : 0.0; }},
     };
-    for (const auto& c : cas) Comparer(Table(c.ligne), c.n, c.attendu, 1e-9, c.ligne);
+    for (const auto& c : cas)
+        Comparer(Table(c.ligne), c.n, c.attendu, 1e-9, c.ligne);
 }
 
 TEST_F(FonctionsNumeriquesTest, SpectrumOfACosineAndASine) {
@@ -248,10 +255,8 @@ TEST_F(FonctionsNumeriquesTest, SpectrumOfACosineAndASine) {
         const char* ligne;
         std::function<double(int)> attendu;
     } cas[] = {
-        {"Y=FFTM(U)", pic(0.5, 2, 1)},
-        {"Y=FFTR(U)", pic(0.5, 1, 0)},
-        {"Y=FFTI(U)", pic(0, 0, -0.5)},
-        {"Y=FFTC(U)", pic(1, 2, 0)},
+        {"Y=FFTM(U)", pic(0.5, 2, 1)},  {"Y=FFTR(U)", pic(0.5, 1, 0)},
+        {"Y=FFTI(U)", pic(0, 0, -0.5)}, {"Y=FFTC(U)", pic(1, 2, 0)},
         {"Y=FFTS(U)", pic(0, 0, 1)},
     };
     // Bins past the middle mirror the first half.
@@ -276,13 +281,15 @@ TEST_F(FonctionsNumeriquesTest, SpectrumOfACosineAndASine) {
     EXPECT_NEAR(niveau[3], 20 * std::log10(2 / 0.775), 1e-9);
     // No logarithm of an exact 0.
     Definir("Z=T*0");
-    for (double v : Table("Y=FFTP(Z)")) ASSERT_EQ(v, -Inf);
+    for (double v : Table("Y=FFTP(Z)"))
+        ASSERT_EQ(v, -Inf);
 
     // The inverse of the rectangular spectrum gives the signal back.
     Definir("A=FFTR(U)");
     Definir("B=FFTI(U)");
     const std::vector<double> u = Points(table.IndexVariable("U"));
-    Comparer(Table("Y=RFFT(A,B)"), N, [&](int i) { return u[i - 1]; }, 1e-9, "Y=RFFT(A,B)");
+    Comparer(
+        Table("Y=RFFT(A,B)"), N, [&](int i) { return u[i - 1]; }, 1e-9, "Y=RFFT(A,B)");
 }
 
 TEST_F(FonctionsNumeriquesTest, FirstOrderFiltersOfAStep) {
@@ -305,14 +312,13 @@ TEST_F(FonctionsNumeriquesTest, FirstOrderFiltersOfAStep) {
         const char* ligne;
         std::function<double(int)> attendu;
     } cas[] = {
-        {"Y=PBAS(C,400)", bas(a(dt))},
-        {"Y=PBAS(C,X2,400)", bas(a(2 * dt))},
+        {"Y=PBAS(C,400)", bas(a(dt))},          {"Y=PBAS(C,X2,400)", bas(a(2 * dt))},
         {"Y=PBAS(C,XD,400)", bas(a(dt))}, // a falling X: the sampling period
-        {"Y=PBAS(K,400)", bas(a(3 * dt))},
-        {"Y=PHAUT(C,400)", haut(a(dt))},
+        {"Y=PBAS(K,400)", bas(a(3 * dt))},      {"Y=PHAUT(C,400)", haut(a(dt))},
         {"Y=PHAUT(C,X2,400)", haut(a(2 * dt))},
     };
-    for (const auto& c : cas) Comparer(Table(c.ligne), N, c.attendu, 1e-12, c.ligne);
+    for (const auto& c : cas)
+        Comparer(Table(c.ligne), N, c.attendu, 1e-12, c.ligne);
     // Steady state: the low-pass passes the step, the high-pass blocks it.
     EXPECT_NEAR(Table("Y=PBAS(C,400)").back(), 1.0, 1e-9);
     EXPECT_NEAR(Table("Y=PHAUT(C,400)").back(), 0.0, 1e-9);
@@ -336,7 +342,8 @@ TEST_F(FonctionsNumeriquesTest, BandPassOfAStep) {
 TEST_F(FonctionsNumeriquesTest, SmoothingKeepsAStraightLine) {
     Definir("X=TABLE(NUMPOINT)-1"); // exact integers
     for (const char* ligne : {"Y=LISSAGE(X)", "Y=LISSAGE(X,3)", "Y=LISSAGE(X,20)"})
-        Comparer(Table(ligne), N, [](int i) { return i - 1.0; }, 1e-9, ligne);
+        Comparer(
+            Table(ligne), N, [](int i) { return i - 1.0; }, 1e-9, ligne);
     // A zigzag is flattened between the block ends.
     Definir("Z=2*FRAC(X/2)");
     const std::vector<double> y = Table("Y=LISSAGE(Z,10)");
@@ -350,14 +357,16 @@ TEST_F(FonctionsNumeriquesTest, EachCallKeepsItsOwnTable) {
     Definir("X=TABLE(NUMPOINT)-1"); // exact integers
     Definir("Q=X*X");
     Definir("L=3*X");
-    Comparer(Table("Y=DERIV(L,X)-DERIV(Q,X)"), N, [](int i) { return 3.0 - 2.0 * (i - 1); },
-             1e-9, "Y=DERIV(L,X)-DERIV(Q,X)");
+    Comparer(
+        Table("Y=DERIV(L,X)-DERIV(Q,X)"), N, [](int i) { return 3.0 - 2.0 * (i - 1); }, 1e-9,
+        "Y=DERIV(L,X)-DERIV(Q,X)");
     Definir("Y=X");
-    Comparer(Table("Y=Y+DERIV(L,X)"), N, [](int i) { return i - 1.0 + 3.0; }, 1e-9,
-             "Y=Y+DERIV(L,X)");
-    Comparer(Table("Q=DERIV(Q,X)"), N, [](int i) { return 2.0 * (i - 1); }, 1e-9,
-             "Q=DERIV(Q,X)");
+    Comparer(
+        Table("Y=Y+DERIV(L,X)"), N, [](int i) { return i - 1.0 + 3.0; }, 1e-9, "Y=Y+DERIV(L,X)");
+    Comparer(
+        Table("Q=DERIV(Q,X)"), N, [](int i) { return 2.0 * (i - 1); }, 1e-9, "Q=DERIV(Q,X)");
     // The same call twice in one line.
-    Comparer(Table("Y=DERIV(L,X)*DERIV(L,X)"), N, [](int) { return 9.0; }, 1e-9,
-             "Y=DERIV(L,X)*DERIV(L,X)");
+    Comparer(
+        Table("Y=DERIV(L,X)*DERIV(L,X)"), N, [](int) { return 9.0; }, 1e-9,
+        "Y=DERIV(L,X)*DERIV(L,X)");
 }

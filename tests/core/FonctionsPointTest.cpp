@@ -23,8 +23,12 @@ struct Cas {
     int point = 1;
 };
 
-Cas Erreur(const char* ligne, int code) { return Cas{ligne, 0.0, code}; }
-Cas Au(int point, const char* ligne, double attendu) { return Cas{ligne, attendu, 0, point}; }
+Cas Erreur(const char* ligne, int code) {
+    return Cas{ligne, 0.0, code};
+}
+Cas Au(int point, const char* ligne, double attendu) {
+    return Cas{ligne, attendu, 0, point};
+}
 
 } // namespace
 
@@ -195,7 +199,8 @@ TEST_F(FonctionsPointTest, AtanOverHalfATurnStaysContinuous) {
     ASSERT_EQ(r.code, 0);
     // 0 after an angle past 90 degrees is 180; after a smaller one it stays 0.
     const std::vector<double> attendu{3 * Pi / 4, Pi, Pi / 4, 0, Pi};
-    for (int i = 1; i <= 5; ++i) EXPECT_NEAR(Valeur(r.cible, i), attendu[i - 1], 1e-15) << i;
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_NEAR(Valeur(r.cible, i), attendu[i - 1], 1e-15) << i;
 
     moteur.modeAtan = 90;
     Verifier({{"Y=ATAN(-1)", -Pi / 4}});
@@ -292,7 +297,8 @@ TEST_F(FonctionsPointTest, RandomStaysInItsIntervalAndChangesEveryLine) {
     for (auto& t : tirages) {
         const MoteurCalcul::Resultat r = moteur.EvaluerFormule("Y=TABLE(RANDOM(-4))");
         ASSERT_EQ(r.code, 0);
-        for (int i = 1; i <= N; ++i) t.push_back(Valeur(r.cible, i));
+        for (int i = 1; i <= N; ++i)
+            t.push_back(Valeur(r.cible, i));
     }
     for (double v : tirages[0]) {
         EXPECT_GE(v, -2.0);

@@ -10,5 +10,9 @@ inline void PrintTo(const QString& texte, std::ostream* os) {
 }
 
 // Texts compared as standard strings print readably in every failure message.
-inline std::string S(const QString& s) { return s.toStdString(); }
-inline std::string S(QChar c) { return c.isNull() ? std::string() : QString(c).toStdString(); }
+inline std::string S(const QString& s) {
+    return s.toStdString();
+}
+inline std::string S(QChar c) {
+    return c.isNull() ? std::string() : QString(c).toStdString();
+}

@@ -45,8 +45,16 @@ struct FichierCompose {
         QByteArray com(88, '\x11');
         com[79] = 2;
         Ajouter(s, {"VAR", 7, 12, 0, 76, 0}, QByteArray(76, '\x01'));
-        Ajouter(s, {"COM", 2, 1, 3, 88, 5}, com, QByteArray("\x03" "abc" "\x00", 5));
-        Ajouter(s, {"CAL", 10, 31, 2, 0, 10}, {}, QByteArray("\x04" "y=2x" "\x04" "z=3y"));
+        Ajouter(s, {"COM", 2, 1, 3, 88, 5}, com,
+                QByteArray("\x03"
+                           "abc"
+                           "\x00",
+                           5));
+        Ajouter(s, {"CAL", 10, 31, 2, 0, 10}, {},
+                QByteArray("\x04"
+                           "y=2x"
+                           "\x04"
+                           "z=3y"));
         Ajouter(s, {"NOT", 17, 0, 0, 5, 39}, "notes", QByteArray(39, '\x22'));
         Ajouter(s, {"DTY", 8, 12, 1, 24, 0}, QByteArray(24, '\x02'));
         EnteteEnregistrement{"   ", EnteteEnregistrement::Fin, 0, 0, 0, 0}.Ecrire(s);
@@ -126,16 +134,15 @@ TEST(InventaireFichierTest, DamageKeepsTheRecordsBeforeIt) {
         {"en-tête coupé", f.octets.left(20), FichierTravail::ErreurLecture, 0, 0},
         {"description coupée", f.octets.left(36), FichierTravail::ErreurLecture, 0, 0},
         {"données coupées", f.octets.left(p[1] + 20), FichierTravail::ErreurLecture, 1, p[1]},
-        {"lignes de commentaire coupées", f.octets.left(p[2] - 2), FichierTravail::ErreurLecture,
-         1, p[1]},
+        {"lignes de commentaire coupées", f.octets.left(p[2] - 2), FichierTravail::ErreurLecture, 1,
+         p[1]},
         {"police des notes coupée", f.octets.left(p[4] - 1), FichierTravail::ErreurLecture, 3,
          p[3]},
         {"en-tête d'enregistrement coupé", f.octets.left(p[3] + 6), FichierTravail::ErreurLecture,
          3, p[3]},
         {"marqueur abîmé", modifie(p[2] + 1, "X"), FichierTravail::ErreurLecture, 2, p[2]},
         {"octet de contrôle", modifie(p[4] + 13, "\x01"), FichierTravail::ErreurLecture, 4, p[4]},
-        {"taille qui ment", modifie(p[4] + 11, "\xff\xff"), FichierTravail::ErreurLecture, 4,
-         p[4]},
+        {"taille qui ment", modifie(p[4] + 11, "\xff\xff"), FichierTravail::ErreurLecture, 4, p[4]},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);

@@ -30,15 +30,31 @@ TEST_F(MoteurCalculTest, GrammarPrecedenceAndInfiniteArithmetic) {
         double attendu;
     };
     const Cas cas[] = {
-        {"Y=2*(-3)", -6},      {"Y=-2^2", -4},         {"Y=2^3^2", 512},
-        {"Y=2^-1", 0.5},       {"Y=1<2+1", 2},         {"Y=3>=3", 1},
-        {"Y=3<=2", 0},         {"Y=3!3", 1},           {"Y=2\\3", 0},
-        {"Y=5/0", 1e300},      {"Y=-5/0", -1e300},     {"Y=0*(1/0)", 0},
-        {"Y=3/(1/0)", 0},      {"Y=(-8)^(1/3)", -2},   {"Y=$FF", 255},
-        {"Y=1.5E-3", 0.0015},  {"Y=-A", 0},
-        {"Y=-3*2+1", -5},      {"Y=(-2)^3", -8},       {"Y=0^0", 1},
-        {"Y=1e300*10", 1e300}, {"Y=(-1e300)*1e300", -1e300},
-        {"y = 7 - 2 - 1", 4},  {"Y=8/2/2", 2},         {"Y=NBPOINT*TBASE", 200 * 200e-6},
+        {"Y=2*(-3)", -6},
+        {"Y=-2^2", -4},
+        {"Y=2^3^2", 512},
+        {"Y=2^-1", 0.5},
+        {"Y=1<2+1", 2},
+        {"Y=3>=3", 1},
+        {"Y=3<=2", 0},
+        {"Y=3!3", 1},
+        {"Y=2\\3", 0},
+        {"Y=5/0", 1e300},
+        {"Y=-5/0", -1e300},
+        {"Y=0*(1/0)", 0},
+        {"Y=3/(1/0)", 0},
+        {"Y=(-8)^(1/3)", -2},
+        {"Y=$FF", 255},
+        {"Y=1.5E-3", 0.0015},
+        {"Y=-A", 0},
+        {"Y=-3*2+1", -5},
+        {"Y=(-2)^3", -8},
+        {"Y=0^0", 1},
+        {"Y=1e300*10", 1e300},
+        {"Y=(-1e300)*1e300", -1e300},
+        {"y = 7 - 2 - 1", 4},
+        {"Y=8/2/2", 2},
+        {"Y=NBPOINT*TBASE", 200 * 200e-6},
     };
     table.CreerVariable("A", 1, genre::Calculee);
     for (const Cas& c : cas) {
@@ -53,16 +69,16 @@ TEST_F(MoteurCalculTest, ErrorsCarryTheirCodeAndColumn) {
         int colonne;
     };
     const Cas cas[] = {
-        {"Y=2*-3", 1, 5},      {"Y=A=B", 1, 2},       {"Y=(A", 4, 0},
-        {"Y=A)", 10, 0},       {"Y=A[2", 19, 4},      {"X[2]=3", 18, 2},
-        {"T=1", 49, 1},        {"t=1", 49, 1},        {"PI=1", 48, 1},
-        {"pi=1", 48, 1},       {"Y=SIN", 10, 5},      {"Y=MOD(7,2,1)", 14, 12},
-        {"Y=DIV(7)", 15, 8},   {"Y=(1,2)", 14, 5},    {"Y=1,2", 1, 4},
-        {"Y=.5", 1, 3},        {"Y=2X", 1, 4},        {"Y=INCONNUE+1", 3, 10},
-        {"Y=(2)3", 8, 6},      {"Y=3(4)", 8, 4},      {"Y=X[0]", 11, 6},
-        {"Y=X[1.5]", 11, 8},   {"Y=X[201]", 20, 8},   {"Y=X[1,2]", 14, 6},
+        {"Y=2*-3", 1, 5},      {"Y=A=B", 1, 2},          {"Y=(A", 4, 0},
+        {"Y=A)", 10, 0},       {"Y=A[2", 19, 4},         {"X[2]=3", 18, 2},
+        {"T=1", 49, 1},        {"t=1", 49, 1},           {"PI=1", 48, 1},
+        {"pi=1", 48, 1},       {"Y=SIN", 10, 5},         {"Y=MOD(7,2,1)", 14, 12},
+        {"Y=DIV(7)", 15, 8},   {"Y=(1,2)", 14, 5},       {"Y=1,2", 1, 4},
+        {"Y=.5", 1, 3},        {"Y=2X", 1, 4},           {"Y=INCONNUE+1", 3, 10},
+        {"Y=(2)3", 8, 6},      {"Y=3(4)", 8, 4},         {"Y=X[0]", 11, 6},
+        {"Y=X[1.5]", 11, 8},   {"Y=X[201]", 20, 8},      {"Y=X[1,2]", 14, 6},
         {"Y=(-8)^0.5", 7, 11}, {"Y=DERIV(X*2)", 28, 12}, {"1Y=3", 1, 1},
-        {"Y=1E400", 1, 3},     {"Y=3+", 1, 5},         {"Y=X[1]2", 8, 7},
+        {"Y=1E400", 1, 3},     {"Y=3+", 1, 5},           {"Y=X[1]2", 8, 7},
     };
     const int x = table.CreerVariable("X", 200, genre::Acquise);
     table.Variable(x)->NbPoints = 200;
@@ -72,12 +88,14 @@ TEST_F(MoteurCalculTest, ErrorsCarryTheirCodeAndColumn) {
         EXPECT_EQ(r.colonne, c.colonne) << c.ligne;
         EXPECT_EQ(r.cible, 1) << c.ligne;
     }
-    EXPECT_EQ(TexteErreurCalcul(erreur::HorsLimites, 200), "Indice ou résultat hors limites 1..200");
+    EXPECT_EQ(TexteErreurCalcul(erreur::HorsLimites, 200),
+              "Indice ou résultat hors limites 1..200");
 }
 
 TEST_F(MoteurCalculTest, TooManyConstantsIsAnError) {
     QString ligne = "Y=0";
-    for (int i = 1; i < 255; ++i) ligne += "+1";
+    for (int i = 1; i < 255; ++i)
+        ligne += "+1";
     EXPECT_EQ(moteur.EvaluerFormule(ligne).code, 0); // 255 constants
     EXPECT_EQ(table.Variable(table.IndexVariable("Y"))->LirePoint(0), 254);
     EXPECT_EQ(moteur.EvaluerFormule(ligne + "+1").code, erreur::TropConstantes);
@@ -172,7 +190,8 @@ TEST_F(MoteurCalculTest, EveryPointFollowsTheSameGrammar) {
 
 TEST_F(MoteurCalculTest, ErrorsAtLaterPointsStopTheLineWithTheirColumn) {
     TypeId& x = Var(table.CreerVariable("X", 100, genre::Acquise));
-    for (int i = 1; i <= 100; ++i) x.EcrirePoint(i, i);
+    for (int i = 1; i <= 100; ++i)
+        x.EcrirePoint(i, i);
     table.Variable(table.IndexVariable("T"))->NbPoints = 200;
     struct Cas {
         const char* ligne;
@@ -208,7 +227,8 @@ TEST_F(MoteurCalculTest, EveryFunctionNameIsRecognisedWithItsArity) {
     for (const DescriptionFonction& f : TableFonctions) {
         const int n = std::max(1, std::abs(f.arite));
         QString ligne = QStringLiteral("Y=%1(X").arg(QLatin1String(f.nom));
-        for (int k = 1; k < n; ++k) ligne += QStringLiteral(",X");
+        for (int k = 1; k < n; ++k)
+            ligne += QStringLiteral(",X");
         const auto r = moteur.EvaluerFormule(ligne + ')');
         EXPECT_NE(r.code, erreur::SymboleNonDefini) << f.nom;
         EXPECT_NE(r.code, erreur::TropArguments) << f.nom;
@@ -247,7 +267,8 @@ TEST_F(MoteurCalculTest, NumericStatusTexts) {
 // A function with a scalar result adds no table to its line, whatever tables it reads.
 TEST_F(MoteurCalculTest, ScalarFunctionsOfTablesMixWithTables) {
     TypeId& u = Var(table.CreerVariable("U", 200, genre::Acquise));
-    for (int i = 1; i <= 200; ++i) u.EcrirePoint(i, 1.0);
+    for (int i = 1; i <= 200; ++i)
+        u.EcrirePoint(i, 1.0);
     struct Cas {
         const char* ligne;
         bool table;

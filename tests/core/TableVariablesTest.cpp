@@ -10,8 +10,8 @@ using namespace pelavorine;
 class TableVariablesTest : public TravailDeTest {};
 
 TEST_F(TableVariablesTest, FreshWorkHoldsTheFixedVariablesThenOneVariablePerChannel) {
-    const QStringList attendus = {"?", "PI", "TBASE", "NBPOINT", "T", "EA0", "EA1", "EA2",
-                                  "EA3", "EA4", "EA5", "EA6", "EA7"};
+    const QStringList attendus = {"?",   "PI",  "TBASE", "NBPOINT", "T",   "EA0", "EA1",
+                                  "EA2", "EA3", "EA4",   "EA5",     "EA6", "EA7"};
     for (int slot = 1; slot <= attendus.size(); ++slot)
         EXPECT_EQ(Var(slot).Nom, attendus[slot - 1]) << "slot " << slot;
     EXPECT_EQ(table.DerniereCase(), 13);
@@ -66,12 +66,29 @@ TEST_F(TableVariablesTest, NamesFollowTheNameRules) {
         bool valide;
     };
     const Cas cas[] = {
-        {"U1", true},         {"1U", false},         {"x y", true},       {"_a", true},
-        {"é", true},          {"°C", false},         {"C°", true},        {"?", true},
-        {"", false},          {"   ", false},        {" x ", true},       {"a-b*c/d+e.f", true},
-        {"m²", true},         {"Δt", true},          {"ω", true},         {"µs", true},
-        {"x=y", false},       {"x(1)", false},       {"x€", false},       {"\"a\"", false},
-        {"a\"b'c", true},     {"日本", false},        {"ABCDEFGHIJKL%", true},
+        {"U1", true},
+        {"1U", false},
+        {"x y", true},
+        {"_a", true},
+        {"é", true},
+        {"°C", false},
+        {"C°", true},
+        {"?", true},
+        {"", false},
+        {"   ", false},
+        {" x ", true},
+        {"a-b*c/d+e.f", true},
+        {"m²", true},
+        {"Δt", true},
+        {"ω", true},
+        {"µs", true},
+        {"x=y", false},
+        {"x(1)", false},
+        {"x€", false},
+        {"\"a\"", false},
+        {"a\"b'c", true},
+        {"日本", false},
+        {"ABCDEFGHIJKL%", true},
     };
     for (const Cas& c : cas) {
         table.codeErreur = 0;
@@ -123,7 +140,8 @@ TEST_F(TableVariablesTest, CreatingOnAFullTableFailsButAnExistingNameIsReused) {
 TEST_F(TableVariablesTest, RedefinitionKeepsThePointsThatStillFit) {
     const int slot = table.CreerVariable("Y", 100, genre::Acquise);
     TypeId& y = Var(slot);
-    for (int i = 1; i <= 100; ++i) y.EcrirePoint(i, i);
+    for (int i = 1; i <= 100; ++i)
+        y.EcrirePoint(i, i);
     EXPECT_EQ(y.NbPoints, 100);
 
     table.CreerVariable("Y", 50, genre::Acquise);
@@ -180,7 +198,8 @@ TEST_F(TableVariablesTest, ChangingThePointCountResizesTablesByTheirGenre) {
     const int calc = Table("C", {1, 2, 3}, genre::Calculee);
     table.Variable(calc)->FixerCapacite(200);
     const int acq = table.CreerVariable("A", 200, genre::Acquise);
-    for (int i = 1; i <= 200; ++i) Var(acq).EcrirePoint(i, i);
+    for (int i = 1; i <= 200; ++i)
+        Var(acq).EcrirePoint(i, i);
     const int spectre = Table("F", {1, 2, 3, 4}, genre::Acquise | genre::Spectre);
     const int scalaire = table.CreerVariable("S", 1, genre::Calculee);
     travail.PrendreDemandes();
@@ -224,7 +243,8 @@ TEST_F(TableVariablesTest, StatisticsCoverFirstToLastPointAndFaultsGiveZero) {
 TEST_F(TableVariablesTest, TruncationZeroesPointsAndOwnAbscissa) {
     TypeId& v = Var(Table("V", {1, 2, 3, 4}));
     v.NomAbscisse = "X";
-    for (int i = 1; i <= 4; ++i) v.EcrireAbscisse(i, 10 * i);
+    for (int i = 1; i <= 4; ++i)
+        v.EcrireAbscisse(i, 10 * i);
     v.Tronquer(3);
     EXPECT_EQ(v.NbPoints, 2);
     EXPECT_EQ(v.LirePoint(2), 2);

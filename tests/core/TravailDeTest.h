@@ -17,13 +17,16 @@ protected:
     pelavorine::TableVariables& table = travail.Variables();
 
     pelavorine::TypeId& Var(int slot) { return *table.Variable(slot); }
-    pelavorine::TypeId& Var(const QString& nom) { return *table.Variable(table.IndexVariable(nom)); }
+    pelavorine::TypeId& Var(const QString& nom) {
+        return *table.Variable(table.IndexVariable(nom));
+    }
 
     // Points 1..NbPoints of a variable.
     std::vector<double> Points(int slot) {
         const pelavorine::TypeId& v = Var(slot);
         std::vector<double> p;
-        for (int i = 1; i <= v.NbPoints; ++i) p.push_back(v.LirePoint(i));
+        for (int i = 1; i <= v.NbPoints; ++i)
+            p.push_back(v.LirePoint(i));
         return p;
     }
 
@@ -32,7 +35,8 @@ protected:
               std::uint16_t genre = pelavorine::genre::Acquise) {
         const int slot = table.CreerVariable(nom, static_cast<int>(points.size()), genre);
         int i = 1;
-        for (double p : points) table.Variable(slot)->EcrirePoint(i++, p);
+        for (double p : points)
+            table.Variable(slot)->EcrirePoint(i++, p);
         return slot;
     }
 };

@@ -97,9 +97,7 @@ void EnregistrementVariable::EcrireMorceaux(EcrivainBinaire& sortie, std::uint8_
 }
 
 VariableFichier EnregistrementVariable::LireDescripteur(int slot, const QByteArray& donnees) {
-    // Fields missing at the end of a shorter record read as zero.
-    QByteArray complet = donnees.left(Taille);
-    if (complet.size() < Taille) complet.append(QByteArray(Taille - complet.size(), '\0'));
+    const QByteArray complet = LecteurBinaire::Complete(donnees, Taille);
     LecteurBinaire e(complet);
     VariableFichier v;
     v.slot = slot;

@@ -15,10 +15,6 @@ namespace pelavorine {
 
 namespace {
 
-QByteArray Complete(const QByteArray& donnees, int taille) {
-    return donnees.left(taille).leftJustified(taille, '\0');
-}
-
 BlocEnregistrement Bloc(const char* tag, std::uint8_t type, std::uint8_t masque, int index,
                         const EcrivainBinaire& d) {
     return {{tag, type, masque, static_cast<std::uint8_t>(index), 0,
@@ -70,7 +66,7 @@ BlocEnregistrement EnregistrementsAcquisition::EcrireParametres(const Travail& t
 }
 
 void EnregistrementsAcquisition::LireParametres(Travail& travail, const QByteArray& donnees) {
-    const QByteArray complet = Complete(donnees, TailleParametres);
+    const QByteArray complet = LecteurBinaire::Complete(donnees, TailleParametres);
     LecteurBinaire e(complet);
     ParametresAcquisition& p = travail.Parametres();
     p.periodeEntiere = e.I32();
@@ -114,7 +110,7 @@ void EnregistrementsAcquisition::LireEntree(Travail& travail, const BlocEnregist
                                             const ContexteFichier& contexte) {
     TypeVoie* v = Entree(travail, bloc.entete.index);
     if (!v) return;
-    const QByteArray complet = Complete(bloc.donnees, TailleEntree);
+    const QByteArray complet = LecteurBinaire::Complete(bloc.donnees, TailleEntree);
     LecteurBinaire e(complet);
     v->Echelle = e.F64();
     v->DecalageCapteur = e.F64();
@@ -151,7 +147,7 @@ BlocEnregistrement EnregistrementsAcquisition::EcrireSortie(const pelavorine::Ty
 void EnregistrementsAcquisition::LireSortie(Travail& travail, const BlocEnregistrement& bloc) {
     pelavorine::TypeSortie* s = Sortie(travail, bloc.entete.index);
     if (!s) return;
-    const QByteArray complet = Complete(bloc.donnees, TailleSortie);
+    const QByteArray complet = LecteurBinaire::Complete(bloc.donnees, TailleSortie);
     LecteurBinaire e(complet);
     s->Forme = std::min<std::uint8_t>(e.U8(), 6);
     s->Periodes = DeReel6(e.Octets(6));

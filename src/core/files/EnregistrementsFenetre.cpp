@@ -26,12 +26,6 @@ QString Texte(const QByteArray& octets) {
     return codage::Decoder(octets, codage::Champ::Texte);
 }
 
-// The record data, padded with zeros up to the known size: fields a shorter (older) record
-// lacks read as zero, and nothing beyond the known size is read.
-QByteArray Complete(const QByteArray& donnees, int taille) {
-    return donnees.left(taille).leftJustified(taille, '\0');
-}
-
 BlocEnregistrement Bloc(const char* tag, std::uint8_t type, int fenetre, int position,
                         const EcrivainBinaire& d, QByteArray suite = {}) {
     return {{tag, type, 2, static_cast<std::uint8_t>(fenetre), static_cast<std::uint16_t>(position),
@@ -118,7 +112,7 @@ void EnregistrementsFenetre::LireFenetre(Travail& travail, const BlocEnregistrem
                                          const ContexteFichier& contexte) {
     const int numero = bloc.entete.index;
     if (!TableFenetres::Valide(numero)) return;
-    const QByteArray donnees = Complete(bloc.donnees, TailleFenetre);
+    const QByteArray donnees = LecteurBinaire::Complete(bloc.donnees, TailleFenetre);
     LecteurBinaire e(donnees);
     const QString titre = Texte(e.Chaine(60));
     int gauche = e.I16();
@@ -172,7 +166,7 @@ void EnregistrementsFenetre::LireFenetre(Travail& travail, const BlocEnregistrem
 void EnregistrementsFenetre::LireCommentaire(Travail& travail, const BlocEnregistrement& bloc) {
     DonneesFenetre* f = travail.TableDesFenetres().Donnees(bloc.entete.index);
     if (!f) return;
-    const QByteArray donnees = Complete(bloc.donnees, TailleCommentaire);
+    const QByteArray donnees = LecteurBinaire::Complete(bloc.donnees, TailleCommentaire);
     LecteurBinaire e(donnees);
     CommentaireFenetre c;
     c.gauche = e.I16();
@@ -205,7 +199,7 @@ void EnregistrementsFenetre::LireCommentaire(Travail& travail, const BlocEnregis
 void EnregistrementsFenetre::LireFleche(Travail& travail, const BlocEnregistrement& bloc) {
     DonneesFenetre* f = travail.TableDesFenetres().Donnees(bloc.entete.index);
     if (!f) return;
-    const QByteArray donnees = Complete(bloc.donnees, TailleFleche);
+    const QByteArray donnees = LecteurBinaire::Complete(bloc.donnees, TailleFleche);
     LecteurBinaire e(donnees);
     FlecheFenetre a;
     a.x1 = e.F64();

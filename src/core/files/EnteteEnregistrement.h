@@ -35,7 +35,9 @@ struct EnteteEnregistrement {
 bool SauterSuiteEnregistrement(LecteurBinaire& entree, const EnteteEnregistrement& entete,
                                QByteArrayView donnees, bool policeNotes = true);
 // Whether a file of that version writes the notes' font after the notes.
-inline bool AvecPoliceNotes(const QByteArray& version) { return version >= "1.03"; }
+inline bool AvecPoliceNotes(const QByteArray& version) {
+    return version >= "1.03";
+}
 
 // Types, tags and masks of the records this program reads itself.
 namespace enregistrement {

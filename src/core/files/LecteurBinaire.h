@@ -23,6 +23,11 @@ public:
     // A short string of capacity n (n + 1 bytes); a length byte above n is cut to n.
     QByteArray Chaine(int capacite);
     QByteArray Octets(qsizetype n);
+    // Record data cut or padded with zeros to a record's known size: fields a shorter (older)
+    // record lacks read as zero, and nothing beyond the known size is read.
+    static QByteArray Complete(const QByteArray& donnees, int taille) {
+        return donnees.left(taille).leftJustified(taille, '\0');
+    }
     void Sauter(qsizetype n) { (void)Disponible(n); }
 
     bool Ok() const { return ok_; }
