@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QApplication>
+#include <functional>
+
+namespace pelavorine {
+
+// The application object: an exception escaping an event handler is an unexpected fault;
+// instead of ending the program it goes to the fault handler the desk installs (emergency
+// save, then the choice of restarting).
+class ApplicationPelavorine : public QApplication {
+    Q_OBJECT
+public:
+    ApplicationPelavorine(int& argc, char** argv);
+
+    // Receives the fault's text; called at most once at a time.
+    void FixerGestionnaireFaute(std::function<void(const QString&)> gestionnaire) {
+        gestionnaire_ = std::move(gestionnaire);
+    }
+    bool notify(QObject* destinataire, QEvent* evenement) override;
+
+private:
+    void Faute(const QString& texte);
+
+    std::function<void(const QString&)> gestionnaire_;
+    bool dansFaute_ = false;
+};
+
+} // namespace pelavorine
