@@ -39,6 +39,9 @@ private slots:
         QCOMPARE(question, QString::fromUtf8("Pelavorine n'a détecté aucun système "
                                              "d'acquisition\n\rCe choix est-il valide ?"));
         QCOMPARE(programme.Bureau().windowTitle(), QStringLiteral(" PELAVORINE 2003"));
+        // The desk shows window 1 and its file commands have their dialogs.
+        QVERIFY(programme.Bureau().SousFenetre(1));
+        QVERIFY(programme.Bureau().Action(pelavorine::Commande::Ouvrir)->isEnabled());
         // An empty work over the channels of the no-system mode.
         const auto& table = programme.Work().Variables();
         QCOMPARE(table.Variable(table.CaseTemps())->Nom, QStringLiteral("T"));
@@ -50,7 +53,8 @@ private slots:
 
         // The second start asks nothing.
         bool demande = false;
-        QTimer::singleShot(0, this, [&] { demande = QApplication::activeModalWidget() != nullptr; });
+        QTimer::singleShot(0, this,
+                           [&] { demande = QApplication::activeModalWidget() != nullptr; });
         pelavorine::Demarrage second({});
         QCoreApplication::processEvents();
         QVERIFY(!demande);

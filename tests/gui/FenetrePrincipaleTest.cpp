@@ -1,17 +1,329 @@
 #include "app/FenetrePrincipale.h"
+#include "Travail.h"
+#include "app/CadreFenetre.h"
+#include "app/DialogueTitresFenetres.h"
+#include "app/LigneEtat.h"
+#include "files/CommandesFichier.h"
+#include "files/DialoguesFichier.h"
+#include "store/Configuration.h"
+#include "ui/HoteBureau.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
+#include <memory>
+
+using namespace pelavorine;
+using C = Commande;
+
+namespace {
+
+void Cliquer(QWidget* dialogue, const QString& texte) {
+    for (QPushButton* bouton : dialogue->findChildren<QPushButton*>())
+        if (bouton->text() == texte) bouton->click();
+}
+
+// File dialogs that answer without asking: every dialog is cancelled.
+class DialoguesMuets : public DialoguesFichier {
+public:
+    int ouvertures = 0;
+    ChoixOuverture DemanderOuverture() override {
+        ++ouvertures;
+        return {};
+    }
+    ChoixEnregistrement DemanderEnregistrement(const QString&, const QString&) override {
+        return {};
+    }
+    bool ReglerExportTexte(ReglagesExportTexte&) override { return false; }
+};
+
+// A desk over a fresh work, with folders of its own.
+struct Bureau {
+    QTemporaryDir dossier;
+    Configuration configuration{
+        {dossier.path(), dossier.path(), dossier.path(), dossier.path(), dossier.path()}};
+    HoteBureau hote;
+    Travail travail{hote};
+    DialoguesMuets dialogues;
+    std::unique_ptr<FenetrePrincipale> fenetre;
+
+    explicit Bureau(bool avecDialogues = true) {
+        fenetre = std::make_unique<FenetrePrincipale>(travail, configuration);
+        hote.FixerParent(fenetre.get());
+        if (avecDialogues) fenetre->FixerDialogues(&dialogues);
+        // The requests of the new work are handled before each test looks.
+        QTRY_COMPARE(travail.Demandes(), 0);
+    }
+    ~Bureau() { fenetre.reset(); }
+
+    QStringList Onglets() const {
+        QStringList textes;
+        QTabBar* t = fenetre->Etat()->OngletsFenetres();
+        for (int i = 0; i < t->count(); ++i)
+            textes << t->tabText(i);
+        return textes;
+    }
+    void Ouvrir(std::initializer_list<int> numeros) {
+        for (int n : numeros)
+            travail.TableDesFenetres().Creer(n);
+        fenetre->SynchroniserFenetres();
+    }
+};
+
+} // namespace
 
 class FenetrePrincipaleTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensWithItsTitleAndClosesCleanly() {
-        pelavorine::FenetrePrincipale bureau;
-        bureau.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bureau));
-        QCOMPARE(bureau.windowTitle(), QStringLiteral(" PELAVORINE 2003"));
-        QVERIFY(bureau.close());
-        QVERIFY(!bureau.isVisible());
+    void menusOfAFreshWork() {
+        Bureau b;
+        QStringList barre;
+        for (QAction* a : b.fenetre->menuBar()->actions())
+            barre << a->text();
+        QCOMPARE(barre,
+                 (QStringList{"&Fichier", "&Edition", "&Matériel", "E&xécuter", "&Traitements",
+                              "&Outils", "&Paramètres", "Fe&nêtres", "Action", "&Aide"}));
+
+        struct Cas {
+            C commande;
+            QString texte;
+            QString touche;
+            bool active;
+        };
+        const QList<Cas> cas = {
+            {C::Nouveau, "&Nouveau", "", true},
+            {C::Ouvrir, "&Ouvrir", "Ctrl+O", true},
+            {C::Enregistrer, "&Enregistrer", "Ctrl+S", true},
+            {C::EnregistrerSous, "En&registrer sous...", "", true},
+            {C::Quitter, "&Quitter", "Ctrl+Q", true},
+            {C::Annuler, "&Annuler", "Ctrl+Z", false},
+            {C::ModeTableur, "&Mode Tableur", "F11", false},
+            {C::FeuilleNotes, "Feuille de &notes", "Ctrl+N", false},
+            {C::LireImage, "&Lire image ou séquence vidéo", "", false},
+            {C::TesterSysteme, "Tester système", "", false},
+            {C::AcquerirSignaux, "&Acquérir signaux", "F10", false},
+            {C::FeuilleCalcul, "&Feuille de calcul", "F3", true},
+            {C::LancerCalculs, "&Lancer les calculs", "F2", true},
+            {C::SyntheseHarmonique, "&Synthèse harmonique", "F7", false},
+            {C::MesuresAutomatiques, "&Mesures automatiques", "Ctrl+A", false},
+            {C::Parametres, "&Paramètres", "", false},
+            {C::RafraichirFenetre, "Rafraîchir la fenêtre", "F8", true},
+            {C::TitreFenetre, "Titre de fenêtre", "", true},
+            {C::DefinirAction, "Définir une action de calcul", "", false},
+            {C::Sommaire, "&Sommaire", "F1", true},
+        };
+        for (const Cas& c : cas) {
+            QAction* a = b.fenetre->Action(c.commande);
+            QVERIFY2(a, qPrintable(c.texte));
+            QCOMPARE(a->text(), c.texte);
+            QCOMPARE(a->shortcut().toString(), c.touche);
+            QVERIFY2(a->isEnabled() == c.active, qPrintable(c.texte));
+        }
+        QVERIFY(!b.fenetre->Action(C::Copier)->isVisible());
+        QVERIFY(!b.fenetre->Action(C::Coller)->isVisible());
+        QCOMPARE(b.fenetre->Menu(C::MenuFleches)->actions().last()->text(),
+                 QStringLiteral("&Droites"));
+
+        // The icons: hint, default visibility.
+        QCOMPARE(b.fenetre->Icone(C::Ouvrir)->toolTip(), QStringLiteral("Ouvrir un fichier"));
+        QVERIFY(b.fenetre->Icone(C::Ouvrir)->isVisible());
+        QVERIFY(!b.fenetre->Icone(C::Nouveau)->isVisible());
+        QCOMPARE(b.fenetre->Icone(C::AnnulerCalibrage)->toolTip(),
+                 QStringLiteral("Annuler calibrage "));
+        QVERIFY(b.fenetre->Icone(C::NotationIngenieur)->isChecked());
+        QVERIFY(!b.fenetre->Icone(C::Reticule)->isEnabled());
+
+        // Without file dialogs the file commands cannot run.
+        Bureau sans(false);
+        QVERIFY(!sans.fenetre->Action(C::Ouvrir)->isEnabled());
+        QVERIFY(sans.fenetre->Action(C::Nouveau)->isEnabled());
+    }
+
+    void tabsFollowTheOpenWindows() {
+        Bureau b;
+        b.Ouvrir({3, 9});
+        QCOMPARE(b.Onglets(), (QStringList{"Calcul", "Tableur", "n° 1", "n° 3", "n° A1"}));
+        QTabBar* onglets = b.fenetre->Etat()->OngletsFenetres();
+        QCOMPARE(onglets->currentIndex(), 4);
+        QCOMPARE(b.fenetre->SousFenetre(9)->windowTitle(),
+                 QStringLiteral("Fenêtre d'analyse n° 1"));
+        QCOMPARE(b.fenetre->Zone()->subWindowList().size(), 3);
+
+        // Clicking a window's tab makes it current and redraws.
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(3).center());
+        QCOMPARE(b.travail.TableDesFenetres().FenetreCourante(), 3);
+        QCOMPARE(b.fenetre->Zone()->activeSubWindow(), b.fenetre->SousFenetre(3));
+        QCOMPARE(onglets->currentIndex(), 3);
+
+        // The close box removes the window from the work.
+        b.fenetre->SousFenetre(3)->close();
+        QVERIFY(!b.travail.TableDesFenetres().Existe(3));
+        QCOMPARE(b.Onglets(), (QStringList{"Calcul", "Tableur", "n° 1", "n° A1"}));
+    }
+
+    void calculationWindowAndStatusLines() {
+        Bureau b;
+        QCOMPARE(b.fenetre->Etat()->Systeme()->text(), QStringLiteral(" AUCUNE CARTE"));
+        QCOMPARE(b.fenetre->Etat()->PointCourant()->text(), QStringLiteral("1/20"));
+        QStackedWidget* classeur = b.fenetre->Etat()->Classeur();
+        QCOMPARE(classeur->currentIndex(), int(LigneEtat::PageFenetres));
+        // A text on the info line brings its page forward until the line is cleared.
+        b.hote.LigneInfo(QStringLiteral("Ligne 1 / 3"));
+        QCOMPARE(classeur->currentIndex(), int(LigneEtat::PageInfo));
+        QCOMPARE(b.fenetre->Etat()->Info()->text(), QStringLiteral("Ligne 1 / 3"));
+        b.hote.LigneInfo(QString());
+        QCOMPARE(classeur->currentIndex(), int(LigneEtat::PageFenetres));
+
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        b.fenetre->Action(C::FeuilleCalcul)->trigger();
+        QVERIFY(b.fenetre->Feuille());
+        QCOMPARE(b.fenetre->Etat()->OngletsFenetres()->currentIndex(), 0);
+        // The calculation window is the active form: the curve-window menus wait.
+        QVERIFY(!b.fenetre->Action(C::Enregistrer)->isEnabled());
+        QVERIFY(b.fenetre->Action(C::Ouvrir)->isEnabled());
+        b.fenetre->Zone()->setActiveSubWindow(b.fenetre->SousFenetre(1));
+        QVERIFY(b.fenetre->Action(C::Enregistrer)->isEnabled());
+        QCOMPARE(b.fenetre->Etat()->OngletsFenetres()->currentIndex(), 2);
+    }
+
+    void idleProcessingDrawsEachFrameOnce() {
+        Bureau b;
+        b.Ouvrir({2, 3});
+        QList<int> avant;
+        for (int n : {1, 2, 3})
+            avant << b.fenetre->Cadre(n)->NbCadres();
+        b.travail.DemanderMiseAJour(0x0041);
+        QTRY_COMPARE(b.travail.Demandes(), 0);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(b.fenetre->Cadre(i + 1)->NbCadres(), avant[i] + 1);
+
+        // Without "every window", only the current one (3, opened last) is drawn.
+        const int courbes3 = b.fenetre->Cadre(3)->NbCourbes();
+        const int courbes2 = b.fenetre->Cadre(2)->NbCourbes();
+        b.travail.DemanderMiseAJour(0x0080);
+        QTRY_COMPARE(b.travail.Demandes(), 0);
+        QCOMPARE(b.fenetre->Cadre(3)->NbCourbes(), courbes3 + 1);
+        QCOMPARE(b.fenetre->Cadre(2)->NbCourbes(), courbes2);
+    }
+
+    void titleWithTheFileAndRecentFiles() {
+        Bureau b;
+        b.configuration.historique = QStringList();
+        QCOMPARE(b.fenetre->windowTitle(), QStringLiteral(" PELAVORINE 2003"));
+
+        const QString fichier = b.dossier.path() + "/pendule.PL2";
+        QVERIFY(EnregistrerTravail(b.travail, b.dialogues, fichier, false).fait);
+        for (int i = 1; i <= 8; ++i)
+            b.fenetre->AjouterHistorique(b.dossier.path() + QString("/ancien%1.PL2").arg(i));
+        const QString longue = "/home/eleve/travaux/pratiques/mecanique/pendule/mesure01.PL2";
+        b.fenetre->AjouterHistorique(longue);
+        b.fenetre->AjouterHistorique(fichier);
+        QList<QAction*> recents = b.fenetre->ActionsHistorique();
+        QCOMPARE(recents.size(), 8);
+        QCOMPARE(recents[0]->data().toString(), fichier);
+        QCOMPARE(recents[1]->text(), QStringLiteral(".../mecanique/pendule/mesure01.PL2"));
+        QCOMPARE(recents.last()->data().toString(), b.dossier.path() + "/ancien3.PL2");
+        // They follow "&Quitter" and a separator.
+        QList<QAction*> items = b.fenetre->Menu(C::MenuFichier)->actions();
+        const qsizetype quitter = items.indexOf(b.fenetre->Action(C::Quitter));
+        QVERIFY(items[quitter + 1]->isSeparator() && items[quitter + 1]->isVisible());
+        QCOMPARE(items[quitter + 2], recents[0]);
+
+        b.fenetre->NouveauTravail(false);
+        QVERIFY(b.travail.fichierCourant.isEmpty());
+        b.fenetre->ActionsHistorique().first()->trigger();
+        QCOMPARE(b.dialogues.ouvertures, 0);
+        QCOMPARE(b.travail.fichierCourant, fichier);
+        QCOMPARE(b.fenetre->windowTitle(), " PELAVORINE 2003   -  " + fichier);
+    }
+
+    void windowTitlesDialogRenamesWindows() {
+        Bureau b;
+        b.Ouvrir({3});
+        b.travail.TableDesFenetres().Donnees(3)->titreUtilisateur = QStringLiteral("Avant");
+        QString titre;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<DialogueTitresFenetres*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            titre = d->windowTitle();
+            QCOMPARE(d->Champ(1)->text(), QString());
+            QCOMPARE(d->Champ(3)->text(), QStringLiteral("Avant"));
+            QVERIFY(!d->Champ(2));
+            d->Champ(3)->setText(QStringLiteral("  Pendule simple  "));
+            Cliquer(d, QStringLiteral("Annuler"));
+        });
+        b.fenetre->Executer(C::TitreFenetre);
+        QCOMPARE(titre, QStringLiteral(" Titres des fenêtres"));
+        QCOMPARE(b.travail.TableDesFenetres().Donnees(3)->titreUtilisateur,
+                 QStringLiteral("Avant"));
+
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<DialogueTitresFenetres*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->Champ(3)->setText(QStringLiteral("  Pendule simple  "));
+            Cliquer(d, QStringLiteral("OK"));
+        });
+        b.fenetre->Executer(C::TitreFenetre);
+        QCOMPARE(b.travail.TableDesFenetres().Donnees(3)->titreUtilisateur,
+                 QStringLiteral("Pendule simple"));
+        QCOMPARE(b.fenetre->SousFenetre(3)->windowTitle(),
+                 QStringLiteral("Fenêtre n° 3 : Pendule simple"));
+        QCOMPARE(b.Onglets()[3], QStringLiteral("Pendule simple"));
+    }
+
+    void commandsOfTheWindowsMenu() {
+        Bureau b;
+        b.fenetre->Executer(C::NouvelleFenetre);
+        QVERIFY(b.travail.TableDesFenetres().Existe(2));
+        QVERIFY(b.fenetre->Cadre(2));
+        b.fenetre->Executer(C::SupprimerFenetre);
+        QVERIFY(!b.travail.TableDesFenetres().Existe(2));
+        QVERIFY(!b.fenetre->SousFenetre(2));
+
+        b.fenetre->Executer(C::LancerCalculs);
+        QVERIFY(b.travail.modifie);
+        QCOMPARE(b.travail.Demandes() & 0x0201, 0x0201);
+        QTRY_COMPARE(b.travail.Demandes(), 0);
+
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        b.fenetre->Action(C::MasquerIconesInfo)->trigger();
+        QVERIFY(b.fenetre->Action(C::MasquerIconesInfo)->isChecked());
+        QVERIFY(!b.fenetre->BarreIcones()->isVisible());
+        QVERIFY(!b.fenetre->Etat()->isVisible());
+    }
+
+    void resizingTheDeskRescalesTheWindows() {
+        Bureau b;
+        b.fenetre->resize(800, 600);
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        const QSize client = b.fenetre->ZoneClient();
+        QCOMPARE(b.travail.bureau.largeurClient, client.width());
+        DonneesFenetre* f = b.travail.TableDesFenetres().Donnees(1);
+        f->gauche = 0;
+        f->largeur = client.width() / 2;
+        b.fenetre->SousFenetre(1)->setGeometry(f->gauche, f->haut, f->largeur, f->hauteur);
+        b.fenetre->resize(1200, 600);
+        QTRY_VERIFY(b.fenetre->ZoneClient().width() > client.width());
+        const double rapport = double(b.fenetre->ZoneClient().width()) / client.width();
+        QVERIFY(std::abs(f->largeur - rapport * (client.width() / 2)) <= 1.0);
+        QCOMPARE(b.fenetre->SousFenetre(1)->width(), f->largeur);
+        // The work keeps the desk's frame for its file.
+        QCOMPARE(b.travail.bureau.largeur, b.fenetre->width());
+        QCOMPARE(b.travail.bureau.largeurClient, b.fenetre->ZoneClient().width());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "app/Demarrage.h"
 
+#include "app/DialoguesBureau.h"
 #include "app/FenetrePrincipale.h"
 #include "calc/FeuilleCalcul.h"
 #include "store/LectureConfiguration.h"
@@ -10,7 +11,9 @@ namespace pelavorine {
 Demarrage::Demarrage(const QStringList& arguments)
     : configuration_(Configuration::Emplacements::DuSysteme()), travail_(hote_) {
     travail_.demarrage = true;
-    bureau_ = std::make_unique<FenetrePrincipale>();
+    bureau_ = std::make_unique<FenetrePrincipale>(travail_, configuration_);
+    // Owned by the desk, which it serves.
+    bureau_->FixerDialogues(new DialoguesBureau(bureau_.get(), travail_, configuration_));
     hote_.FixerParent(bureau_.get());
     // The first-run question is asked over the desk.
     bureau_->show();
@@ -32,6 +35,7 @@ Demarrage::Demarrage(const QStringList& arguments)
     travail_.Feuille().ChangerNbChiffres(travail_.nombres.chiffres);
     travail_.Feuille().ChangerIngenieur(travail_.nombres.ingenieur);
     travail_.demarrage = false;
+    bureau_->Actualiser();
 }
 
 Demarrage::~Demarrage() {

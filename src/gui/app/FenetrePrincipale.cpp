@@ -1,12 +1,823 @@
 #include "app/FenetrePrincipale.h"
 
+#include "Travail.h"
+#include "app/Aide.h"
+#include "app/BoiteAPropos.h"
+#include "app/BoiteRessources.h"
+#include "app/CadreFenetre.h"
+#include "app/DialogueTitresFenetres.h"
+#include "app/LigneEtat.h"
+#include "bureau/ActivationMenus.h"
+#include "bureau/GeometrieBureau.h"
+#include "bureau/HistoriqueFichiers.h"
+#include "bureau/TextesBureau.h"
+#include "calc/FenetreFeuille.h"
+#include "calc/FeuilleCalcul.h"
+#include "files/CommandesFichier.h"
+#include "files/DialoguesFichier.h"
+#include "store/Configuration.h"
+#include "store/TypeId.h"
+#include "ui/HoteBureau.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <cmath>
+
 namespace pelavorine {
 
-QString FenetrePrincipale::TitreBase() { return QStringLiteral(" PELAVORINE 2003"); }
+namespace {
 
-FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
+using C = Commande;
+
+// Requests of the window commands: every window, frame and graduations, curves.
+constexpr std::uint16_t kRedessinerTout = 0x00C1;
+// "Services QUANDREL": the maker's page, the project's home page here.
+constexpr const char* kAdresseServices = "https://pelavorine.org/";
+constexpr const char* kPageImages = "\\Outils\\OutilImagesVideo.htm";
+constexpr const char* kPageFeuille = "\\Calculs\\FeuilleDeCalcul.htm";
+
+QColor DepuisWindows(std::int32_t couleur) {
+    return QColor(couleur & 0xFF, (couleur >> 8) & 0xFF, (couleur >> 16) & 0xFF);
+}
+
+// A small picture for an icon without a standard one: the initials of its hint.
+QIcon IconeTexte(const QString& texte) {
+    QPixmap image(24, 24);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    QFont f = p.font();
+    f.setPixelSize(texte.size() > 1 ? 10 : 16);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(image.rect(), Qt::AlignCenter, texte);
+    return QIcon(image);
+}
+
+QString Initiales(const QString& bulle) {
+    QString initiales;
+    for (const QString& mot : bulle.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (mot.size() > 2 && initiales.size() < 3) initiales += mot.front().toUpper();
+    return initiales.isEmpty() ? bulle.left(2) : initiales;
+}
+
+} // namespace
+
+QString FenetrePrincipale::TitreBase() {
+    return textesBureau::Titre(QString());
+}
+
+FenetrePrincipale::FenetrePrincipale(Travail& travail, Configuration& configuration,
+                                     QWidget* parent)
+    : QMainWindow(parent), travail_(travail), configuration_(configuration),
+      traitement_(travail, *this) {
+    setObjectName(QStringLiteral("Bureau"));
+    zone_ = new QMdiArea(this);
+    zone_->setObjectName(QStringLiteral("ZoneFenetres"));
+    zone_->setAccessibleName(tr("Fenêtres"));
+    setCentralWidget(zone_);
+    zone_->installEventFilter(this);
+    connect(zone_, &QMdiArea::subWindowActivated, this, &FenetrePrincipale::FenetreActivee);
+
+    imprimante_ = new QPrinter();
+    CreerMenus();
+    CreerIcones();
+
+    etat_ = new LigneEtat(this);
+    statusBar()->addWidget(etat_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    etat_->FixerCouleur(CouleurEtat());
+    connect(etat_->OngletsFenetres(), &QTabBar::tabBarClicked, this,
+            &FenetrePrincipale::OngletClique);
+
+    minuterie_.setSingleShot(true);
+    minuterie_.setInterval(0);
+    connect(&minuterie_, &QTimer::timeout, this, &FenetrePrincipale::Inactif);
+    if (auto* hote = dynamic_cast<HoteBureau*>(&travail_.hote())) {
+        hote->surMiseAJour = [this] { ArmerInactif(); };
+        hote->surLigneInfo = [this](const QString& t) { AfficherLigneInfo(t); };
+        hote->surLigneSysteme = [this](const QString& t) { AfficherLigneSysteme(t); };
+    }
+
     setWindowTitle(TitreBase());
-    resize(1024, 700);
+    // A normal desk without a remembered size takes two thirds of the screen.
+    if (const QScreen* ecran = screen())
+        resize(ecran->availableGeometry().size() * 2 / 3);
+    else
+        resize(1024, 700);
+    Actualiser();
+    if (travail_.Demandes()) ArmerInactif();
+}
+
+FenetrePrincipale::~FenetrePrincipale() {
+    if (auto* hote = dynamic_cast<HoteBureau*>(&travail_.hote())) {
+        hote->surMiseAJour = nullptr;
+        hote->surLigneInfo = nullptr;
+        hote->surLigneSysteme = nullptr;
+    }
+    minuterie_.stop();
+    // The children go after this object: none may call back into it meanwhile.
+    disconnect(zone_, nullptr, this, nullptr);
+    zone_->removeEventFilter(this);
+    for (QMdiSubWindow* s : sousFenetres_)
+        if (s) s->removeEventFilter(this);
+    delete imprimante_;
+}
+
+void FenetrePrincipale::FixerDialogues(DialoguesFichier* dialogues) {
+    dialogues_ = dialogues;
+    ActualiserMenus();
+    ActualiserHistorique();
+}
+
+QMdiSubWindow* FenetrePrincipale::SousFenetre(int numero) const {
+    return numero >= 1 && numero <= 16 ? sousFenetres_[numero - 1] : nullptr;
+}
+
+FenetreFeuille* FenetrePrincipale::Feuille() const {
+    return feuille_.data();
+}
+
+CadreFenetre* FenetrePrincipale::Cadre(int numero) const {
+    QMdiSubWindow* s = SousFenetre(numero);
+    return s ? qobject_cast<CadreFenetre*>(s->widget()) : nullptr;
+}
+
+// --- Menus and icons ------------------------------------------------------------------------
+
+void FenetrePrincipale::CreerMenus() {
+    for (const ElementMenu& e : MenusDuBureau()) {
+        const QString texte = TexteCommande(e.commande);
+        if (e.menu == e.commande && EstMenu(e.commande)) {
+            QMenu* m = menuBar()->addMenu(texte);
+            menus_.insert(e.commande, m);
+            actions_.insert(e.commande, m->menuAction());
+            continue;
+        }
+        if (e.menu == e.commande) { // "&Paramètres": a command of the bar itself
+            QAction* a = menuBar()->addAction(texte);
+            actions_.insert(e.commande, a);
+            connect(a, &QAction::triggered, this, [this, c = e.commande] { Executer(c); });
+            continue;
+        }
+        QMenu* parent = menus_.value(e.menu);
+        if (e.separateurAvant) parent->addSeparator();
+        if (EstMenu(e.commande)) {
+            QMenu* m = parent->addMenu(texte);
+            menus_.insert(e.commande, m);
+            actions_.insert(e.commande, m->menuAction());
+            continue;
+        }
+        QAction* a = parent->addAction(texte);
+        a->setObjectName(QString::number(static_cast<int>(e.commande)));
+        if (e.touche && !e.toucheAffichee)
+            a->setShortcut(QKeySequence(QString::fromLatin1(e.touche)));
+        a->setVisible(e.visible);
+        actions_.insert(e.commande, a);
+        connect(a, &QAction::triggered, this, [this, c = e.commande] { Executer(c); });
+    }
+    actions_.value(C::MasquerIconesInfo)->setCheckable(true);
+    separateurHistorique_ = menus_.value(C::MenuFichier)->addSeparator();
+    separateurHistorique_->setVisible(false);
+
+    // The window actions that only the pop-up menus offer.
+    for (C c : ActionsFenetre(0)) {
+        if (actions_.contains(c)) continue;
+        auto* a = new QAction(TexteCommande(c), this);
+        a->setStatusTip(BulleAction(c));
+        a->setToolTip(BulleAction(c).isEmpty() ? a->text() : BulleAction(c));
+        actions_.insert(c, a);
+        connect(a, &QAction::triggered, this, [this, c] { Executer(c); });
+    }
+}
+
+void FenetrePrincipale::CreerIcones() {
+    barre_ = addToolBar(tr("Barre des icônes"));
+    barre_->setObjectName(QStringLiteral("BarreIcones"));
+    barre_->setMovable(false);
+    const QHash<C, QStyle::StandardPixmap> standards = {
+        {C::Nouveau, QStyle::SP_FileIcon},
+        {C::Ouvrir, QStyle::SP_DialogOpenButton},
+        {C::EnregistrerSous, QStyle::SP_DialogSaveButton},
+        {C::Sommaire, QStyle::SP_DialogHelpButton},
+        {C::Quitter, QStyle::SP_DialogCloseButton},
+        {C::RafraichirFenetre, QStyle::SP_BrowserReload},
+    };
+    for (const IconeBureau& i : IconesDuBureau()) {
+        const QString bulle = QCoreApplication::translate("MenusBureau", i.bulle);
+        QIcon image;
+        if (i.legende)
+            image = IconeTexte(QString::fromUtf8(i.legende));
+        else if (standards.contains(i.commande))
+            image = style()->standardIcon(standards.value(i.commande));
+        else
+            image = IconeTexte(Initiales(bulle));
+        QAction* a = barre_->addAction(image, bulle);
+        a->setObjectName(QString::fromLatin1(i.nom));
+        a->setToolTip(bulle);
+        a->setVisible(i.visibleParDefaut);
+        if (QWidget* w = barre_->widgetForAction(a)) {
+            w->setObjectName(QString::fromLatin1(i.nom));
+            w->setAccessibleName(bulle);
+        }
+        icones_.insert(i.commande, a);
+        if (i.commande == C::ChoisirMosaique || i.commande == C::ChoisirCalibrage) {
+            const int tag = i.commande == C::ChoisirMosaique ? 200 : 100;
+            connect(a, &QAction::triggered, this, [this, a, tag] { MontrerPopup(a, tag); });
+        } else {
+            if (i.commande == C::NotationIngenieur) {
+                a->setCheckable(true);
+                a->setChecked(travail_.nombres.ingenieur);
+            }
+            connect(a, &QAction::triggered, this, [this, c = i.commande] { Executer(c); });
+        }
+    }
+}
+
+void FenetrePrincipale::MontrerPopup(QAction* icone, int tag) {
+    QMenu popup(this);
+    for (C c : ActionsFenetre(tag))
+        popup.addAction(actions_.value(c));
+    QWidget* bouton = barre_->widgetForAction(icone);
+    popup.exec(bouton ? bouton->mapToGlobal(QPoint(0, bouton->height())) : QCursor::pos());
+}
+
+bool FenetrePrincipale::Construite(Commande commande) const {
+    switch (commande) {
+    case C::Ouvrir:
+    case C::Enregistrer:
+    case C::EnregistrerSous:
+        return dialogues_ != nullptr;
+    case C::Nouveau:
+    case C::ConfigurerImprimante:
+    case C::Quitter:
+    case C::Coller:
+    case C::FeuilleCalcul:
+    case C::LancerCalculs:
+    case C::NouvelleFenetre:
+    case C::SupprimerFenetre:
+    case C::RafraichirFenetre:
+    case C::TitreFenetre:
+    case C::MasquerIconesInfo:
+    case C::Sommaire:
+    case C::ServicesQuandrel:
+    case C::Ressources:
+    case C::APropos:
+    case C::BasculerPleinEcran:
+    case C::NotationIngenieur:
+        return true;
+    default:
+        return EstMenu(commande);
+    }
+}
+
+void FenetrePrincipale::ActualiserMenus() {
+    static const bool imprimante = !QPrinterInfo::availablePrinterNames().isEmpty();
+    ContexteMenus contexte;
+    contexte.actif = travail_.TableDesFenetres().NbOuvertes() > 0 && !feuilleActive_;
+    contexte.contexte = feuilleActive_ ? 1 : 0;
+    contexte.imprimante = imprimante;
+    contexte.systeme = configuration_.interfacePresente;
+    const ActivationMenus etats = ActivationMenus::Calculer(contexte);
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
+        it.value()->setEnabled(etats.Active(it.key()) && Construite(it.key()));
+    for (auto it = icones_.cbegin(); it != icones_.cend(); ++it) {
+        bool active = etats.IconesActives() && Construite(it.key());
+        if (it.key() == C::MosaiqueGenerale) active = active && etats.IconeMosaiqueActive();
+        it.value()->setEnabled(active);
+    }
+    const bool ouvrir = etats.Active(C::MenuFichier) && Construite(C::Ouvrir);
+    for (QAction* a : historique_)
+        a->setEnabled(ouvrir);
+}
+
+// --- Commands ---------------------------------------------------------------------------------
+
+void FenetrePrincipale::Executer(Commande commande) {
+    if (QAction* a = actions_.value(commande, icones_.value(commande)); a && !a->isEnabled())
+        return;
+    if (!Construite(commande)) return;
+    TableFenetres& table = travail_.TableDesFenetres();
+    const int courante = table.FenetreCourante();
+    switch (commande) {
+    case C::Nouveau:
+        NouveauTravail(true);
+        break;
+    case C::Ouvrir:
+    case C::Enregistrer:
+    case C::EnregistrerSous:
+        CommandeFichier(commande);
+        break;
+    case C::ConfigurerImprimante: {
+        QPageSetupDialog dialogue(imprimante_, this);
+        dialogue.exec();
+        break;
+    }
+    case C::Quitter:
+        close();
+        break;
+    case C::Coller:
+        QApplication::beep();
+        break;
+    case C::FeuilleCalcul:
+        OuvrirFeuilleCalcul();
+        break;
+    case C::LancerCalculs:
+        travail_.modifie = true;
+        travail_.Feuille().etat.inhibitionIgnoree = true;
+        travail_.DemanderMiseAJour(0x0201);
+        break;
+    case C::NouvelleFenetre:
+        for (int n = 1; n <= 8; ++n)
+            if (!table.Existe(n)) {
+                table.Creer(n);
+                break;
+            }
+        SynchroniserFenetres();
+        travail_.DemanderMiseAJour(kRedessinerTout);
+        break;
+    case C::SupprimerFenetre:
+        if (table.Existe(courante)) table.Supprimer(courante);
+        SynchroniserFenetres();
+        travail_.DemanderMiseAJour(kRedessinerTout);
+        break;
+    case C::RafraichirFenetre:
+        traitement_.Debloquer();
+        travail_.DemanderMiseAJour(kRedessinerTout);
+        break;
+    case C::TitreFenetre:
+        DemanderTitres();
+        travail_.DemanderMiseAJour(kRedessinerTout);
+        break;
+    case C::MasquerIconesInfo:
+        MasquerIconesEtInfo(actions_.value(C::MasquerIconesInfo)->isChecked());
+        travail_.DemanderMiseAJour(kRedessinerTout);
+        break;
+    case C::Sommaire: {
+        const DonneesFenetre* f = table.Donnees(courante);
+        Aide::Ouvrir(QString::fromLatin1(f && f->FenetreImage() ? kPageImages : Aide::Accueil));
+        break;
+    }
+    case C::ServicesQuandrel:
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kAdresseServices)));
+        break;
+    case C::Ressources: {
+        BoiteRessources boite(this,
+                              configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"),
+                              BoiteRessources::MemoireDuSysteme());
+        boite.exec();
+        break;
+    }
+    case C::APropos:
+        BoiteAPropos::Montrer(this,
+                              configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"));
+        break;
+    case C::BasculerPleinEcran:
+        if (QMdiSubWindow* s = SousFenetre(courante)) {
+            if (s->isMaximized())
+                s->showNormal();
+            else
+                s->showMaximized();
+        }
+        break;
+    case C::NotationIngenieur:
+        travail_.nombres.ingenieur = icones_.value(C::NotationIngenieur)->isChecked();
+        travail_.DemanderMiseAJour(0x00C3);
+        break;
+    default:
+        break;
+    }
+    ActualiserMenus();
+}
+
+void FenetrePrincipale::CommandeFichier(Commande commande, const QString& nom) {
+    if (!dialogues_) return;
+    ResultatCommande resultat;
+    if (commande == C::Ouvrir)
+        resultat = OuvrirTravail(travail_, *dialogues_, nom);
+    else if (commande == C::Enregistrer)
+        resultat = EnregistrerTravail(travail_, *dialogues_, travail_.fichierCourant, true);
+    else
+        resultat = EnregistrerTravail(travail_, *dialogues_, QString(), false);
+    if (resultat.fait && !travail_.fichierCourant.isEmpty())
+        AjouterHistorique(travail_.fichierCourant);
+    if (commande == C::Ouvrir && feuille_) feuille_->Recharger();
+    Actualiser();
+}
+
+void FenetrePrincipale::OuvrirFichier(const QString& nom) {
+    if (Construite(C::Ouvrir)) CommandeFichier(C::Ouvrir, nom);
+}
+
+void FenetrePrincipale::NouveauTravail(bool confirmer) {
+    if (confirmer && travail_.TableDesFenetres().NbOuvertes() > 0 &&
+        !travail_.hote().Question(tr("Réinitialisation complète")))
+        return;
+    travail_.fichierCourant.clear();
+    travail_.demarrage = true;
+    travail_.ReinitialiserTravail(0, Travail::Redessiner | Travail::ToutReconstruire |
+                                         Travail::RechargerFeuille | Travail::EffacerNotes);
+    travail_.demarrage = false;
+    travail_.modifie = false;
+    if (feuille_) feuille_->Recharger();
+    Actualiser();
+}
+
+void FenetrePrincipale::OuvrirFeuilleCalcul() {
+    if (!feuille_) {
+        feuille_ = new FenetreFeuille(travail_);
+        sousFeuille_ = zone_->addSubWindow(feuille_);
+        // Its own menu saves while the desk's file items wait for a curve window.
+        connect(feuille_, &FenetreFeuille::enregistrerDemande, this,
+                [this] { CommandeFichier(C::Enregistrer); });
+        connect(feuille_, &FenetreFeuille::enregistrerSousDemande, this,
+                [this] { CommandeFichier(C::EnregistrerSous); });
+        connect(feuille_, &FenetreFeuille::aideDemandee, this,
+                [] { Aide::Ouvrir(QString::fromLatin1(kPageFeuille)); });
+    }
+    sousFeuille_->show();
+    zone_->setActiveSubWindow(sousFeuille_);
+    ActualiserOnglets(false);
+}
+
+void FenetrePrincipale::DemanderTitres() {
+    DialogueTitresFenetres dialogue(travail_.TableDesFenetres(), this);
+    if (dialogue.exec() != QDialog::Accepted) return;
+    SynchroniserFenetres();
+    ActualiserOnglets(true);
+}
+
+void FenetrePrincipale::MasquerIconesEtInfo(bool masquer) {
+    barre_->setVisible(!masquer);
+    statusBar()->setVisible(!masquer);
+    actions_.value(C::MasquerIconesInfo)->setChecked(masquer);
+}
+
+// --- What the desk shows ----------------------------------------------------------------------
+
+void FenetrePrincipale::Actualiser() {
+    SynchroniserFenetres();
+    ActualiserMenus();
+    ActualiserOnglets(true);
+    ActualiserTitre();
+    ActualiserHistorique();
+    AfficherLigneSysteme(QString());
+
+    // The external modules found at start-up, after a separator; their runner is not part of
+    // this program yet, so they are listed disabled.
+    QMenu* executer = menus_.value(C::MenuExecuter);
+    for (QAction* a : modules_) {
+        executer->removeAction(a);
+        a->deleteLater();
+    }
+    modules_.clear();
+    const auto& liste = configuration_.modulesExternes.Liste();
+    if (!liste.isEmpty()) modules_ << executer->addSeparator();
+    for (const auto& module : liste) {
+        QAction* a = executer->addAction(module.titre);
+        a->setEnabled(false);
+        modules_ << a;
+    }
+}
+
+void FenetrePrincipale::ActualiserTitre() {
+    setWindowTitle(textesBureau::Titre(travail_.fichierCourant));
+}
+
+void FenetrePrincipale::AjouterHistorique(const QString& nom) {
+    if (!configuration_.historique) return;
+    historiqueFichiers::Ajouter(*configuration_.historique, nom);
+    ActualiserHistorique();
+}
+
+void FenetrePrincipale::ActualiserHistorique() {
+    QMenu* fichier = menus_.value(C::MenuFichier);
+    // An item may be the one being triggered: it goes once its signal has returned.
+    for (QAction* a : historique_) {
+        fichier->removeAction(a);
+        a->deleteLater();
+    }
+    historique_.clear();
+    const QStringList noms = configuration_.historique.value_or(QStringList());
+    for (const QString& nom : noms) {
+        QString legende = historiqueFichiers::Legende(nom);
+        legende.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = fichier->addAction(legende);
+        a->setData(nom);
+        a->setToolTip(nom);
+        connect(a, &QAction::triggered, this, [this, nom] { OuvrirFichier(nom); });
+        historique_ << a;
+    }
+    separateurHistorique_->setVisible(!historique_.isEmpty());
+    ActualiserMenus();
+}
+
+QColor FenetrePrincipale::CouleurEtat() const {
+    return DepuisWindows(configuration_.etat);
+}
+
+void FenetrePrincipale::AfficherLigneInfo(const QString& texte, const QColor& couleur) {
+    etat_->AfficherInfo(texte, couleur.isValid() ? couleur : QColor(0xFF, 0xFF, 0xE1));
+}
+
+void FenetrePrincipale::AfficherLigneSysteme(const QString& texte, const QColor& couleur) {
+    if (!texte.isEmpty()) {
+        etat_->AfficherSysteme(texte, couleur.isValid() ? couleur : CouleurEtat());
+        return;
+    }
+    QLabel* ligne = etat_->Systeme();
+    const auto tient = [ligne](const QString& t) {
+        return ligne->fontMetrics().horizontalAdvance(t) <= 0.95 * ligne->width();
+    };
+    // The acquisition layer will give the active inputs and outputs and the minimal interval.
+    etat_->AfficherSysteme(textesBureau::LigneSysteme(configuration_.systeme, 0, 0,
+                                                      configuration_.interfacePresente,
+                                                      configuration_.descriptionSysteme, tient),
+                           etat_->Couleur());
+}
+
+void FenetrePrincipale::ActualiserOnglets(bool reconstruire) {
+    QTabBar* onglets = etat_->OngletsFenetres();
+    const TableFenetres& table = travail_.TableDesFenetres();
+    const QStringList textes = textesBureau::Onglets(table);
+    QStringList actuels;
+    for (int i = 0; i < onglets->count(); ++i)
+        actuels << onglets->tabText(i);
+    const QSignalBlocker bloque(onglets);
+    if (reconstruire || actuels != textes) {
+        while (onglets->count() > 0)
+            onglets->removeTab(0);
+        for (const QString& t : textes)
+            onglets->addTab(t);
+    }
+    const bool feuilleMontree = feuilleActive_ && sousFeuille_ && sousFeuille_->isVisible();
+    const int index = feuilleMontree ? 0 : textesBureau::OngletCourant(table);
+    if (index >= 0) onglets->setCurrentIndex(index);
+}
+
+void FenetrePrincipale::OngletClique(int index) {
+    if (etat_->Classeur()->currentIndex() != LigneEtat::PageFenetres || index < 0) return;
+    if (index == 0) {
+        Executer(C::FeuilleCalcul);
+        return;
+    }
+    if (index == 1) {
+        Executer(C::ModeTableur);
+        return;
+    }
+    TableFenetres& table = travail_.TableDesFenetres();
+    const int numero = textesBureau::FenetreDeLOnglet(table, index);
+    QMdiSubWindow* s = SousFenetre(numero);
+    if (!s) return;
+    // Leaving "Calcul": a calculation window filling the desk gives way.
+    if (sousFeuille_ && sousFeuille_->isMaximized()) sousFeuille_->hide();
+    table.Activer(numero);
+    s->show();
+    s->raise();
+    zone_->setActiveSubWindow(s);
+    travail_.DemanderMiseAJour(kRedessinerTout);
+}
+
+// --- Windows ----------------------------------------------------------------------------------
+
+QSize FenetrePrincipale::ZoneClient() const {
+    const QSize taille = zone_->contentsRect().size();
+    return {std::max(0, taille.width() - geometrieBureau::Marge),
+            std::max(0, taille.height() - geometrieBureau::Marge)};
+}
+
+void FenetrePrincipale::SynchroniserFenetres() {
+    if (synchronisation_) return;
+    synchronisation_ = true;
+    TableFenetres& table = travail_.TableDesFenetres();
+    for (int n = 1; n <= TableFenetres::NbFenetres; ++n) {
+        const DonneesFenetre* f = table.Donnees(n);
+        QMdiSubWindow*& s = sousFenetres_[n - 1];
+        if (f && !s) {
+            s = zone_->addSubWindow(new CadreFenetre(n));
+            s->setAttribute(Qt::WA_DeleteOnClose, false);
+            s->setProperty("numero", n);
+            s->installEventFilter(this);
+            AppliquerGeometrie(n);
+            s->show();
+        } else if (!f && s) {
+            FermerSousFenetre(n);
+        }
+        if (f && s && s->windowTitle() != f->Legende()) s->setWindowTitle(f->Legende());
+    }
+    QMdiSubWindow* courante = SousFenetre(table.FenetreCourante());
+    if (courante && !feuilleActive_ && zone_->activeSubWindow() != courante)
+        zone_->setActiveSubWindow(courante);
+    synchronisation_ = false;
+    ActualiserOnglets(false);
+}
+
+void FenetrePrincipale::FermerSousFenetre(int numero) {
+    QMdiSubWindow*& s = sousFenetres_[numero - 1];
+    if (!s) return;
+    s->removeEventFilter(this);
+    zone_->removeSubWindow(s);
+    s->deleteLater();
+    s = nullptr;
+}
+
+void FenetrePrincipale::AppliquerGeometrie(int numero) {
+    DonneesFenetre* f = travail_.TableDesFenetres().Donnees(numero);
+    QMdiSubWindow* s = SousFenetre(numero);
+    if (!f || !s) return;
+    if (f->largeur <= 0 || f->hauteur <= 0) {
+        // A new window: two thirds of the client area, each one a little lower.
+        const QSize client = ZoneClient();
+        const int decalage = 20 * (travail_.TableDesFenetres().NbOuvertes() - 1);
+        f->gauche = decalage;
+        f->haut = decalage;
+        f->largeur = std::max(200, client.width() * 2 / 3);
+        f->hauteur = std::max(150, client.height() * 2 / 3);
+    }
+    s->setGeometry(f->gauche, f->haut, f->largeur, f->hauteur);
+}
+
+void FenetrePrincipale::NoterGeometrie(int numero) {
+    DonneesFenetre* f = travail_.TableDesFenetres().Donnees(numero);
+    QMdiSubWindow* s = SousFenetre(numero);
+    if (!f || !s) return;
+    f->etat = s->isMaximized() ? EtatBureau::Maximise
+                               : (s->isMinimized() ? EtatBureau::Minimise : EtatBureau::Normal);
+    if (f->etat != EtatBureau::Normal) return;
+    f->gauche = s->x();
+    f->haut = s->y();
+    f->largeur = s->width();
+    f->hauteur = s->height();
+}
+
+void FenetrePrincipale::ClientChange() {
+    const QSize nouveau = ZoneClient();
+    if (nouveau == client_ || nouveau.isEmpty()) return;
+    TableFenetres& table = travail_.TableDesFenetres();
+    const QMdiSubWindow* courante = SousFenetre(table.FenetreCourante());
+    if (client_.isValid() && !client_.isEmpty() && !(courante && courante->isMaximized())) {
+        geometrieBureau::Redimensionner(table, client_.width(), client_.height(), nouveau.width(),
+                                        nouveau.height());
+        synchronisation_ = true;
+        for (int n = 1; n <= TableFenetres::NbFenetres; ++n)
+            AppliquerGeometrie(n);
+        synchronisation_ = false;
+    }
+    client_ = nouveau;
+    travail_.bureau.largeurClient = nouveau.width();
+    travail_.bureau.hauteurClient = nouveau.height();
+}
+
+void FenetrePrincipale::FenetreActivee(QMdiSubWindow* sous) {
+    if (synchronisation_) return;
+    if (!sous) {
+        // The calculation window closed with no other window taking its place.
+        if (feuilleActive_ && !(sousFeuille_ && sousFeuille_->isVisible())) {
+            feuilleActive_ = false;
+            ActualiserMenus();
+        }
+        return;
+    }
+    feuilleActive_ = sous == sousFeuille_;
+    const int numero = sous->property("numero").toInt();
+    TableFenetres& table = travail_.TableDesFenetres();
+    if (numero && table.Existe(numero) && table.FenetreCourante() != numero) table.Activer(numero);
+    ActualiserMenus();
+    ActualiserOnglets(false);
+}
+
+bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* event) {
+    if (objet == zone_) {
+        if (event->type() == QEvent::Resize) ClientChange();
+        return QMainWindow::eventFilter(objet, event);
+    }
+    auto* s = qobject_cast<QMdiSubWindow*>(objet);
+    const int numero = s ? s->property("numero").toInt() : 0;
+    if (!numero || synchronisation_) return QMainWindow::eventFilter(objet, event);
+    switch (event->type()) {
+    case QEvent::Close:
+        // The close box removes the window from the work like "&Supprimer".
+        event->ignore();
+        travail_.TableDesFenetres().Supprimer(numero);
+        SynchroniserFenetres();
+        ActualiserMenus();
+        travail_.DemanderMiseAJour(kRedessinerTout);
+        return true;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        NoterGeometrie(numero);
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(objet, event);
+}
+
+void FenetrePrincipale::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    NoterBureau();
+}
+
+void FenetrePrincipale::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    NoterBureau();
+}
+
+void FenetrePrincipale::NoterBureau() {
+    EtatBureau& bureau = travail_.bureau;
+    bureau.etat = isMaximized() ? EtatBureau::Maximise
+                                : (isMinimized() ? EtatBureau::Minimise : EtatBureau::Normal);
+    if (const QScreen* ecran = screen()) {
+        bureau.largeurEcran = ecran->size().width();
+        bureau.hauteurEcran = ecran->size().height();
+    }
+    if (bureau.etat != EtatBureau::Normal) return;
+    bureau.gauche = x();
+    bureau.haut = y();
+    bureau.largeur = width();
+    bureau.hauteur = height();
+}
+
+void FenetrePrincipale::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) NoterBureau();
+    // Back to the desk: everything is drawn again.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        travail_.DemanderMiseAJour(kRedessinerTout);
+}
+
+// --- Idle processing --------------------------------------------------------------------------
+
+void FenetrePrincipale::ArmerInactif() {
+    if (!minuterie_.isActive()) minuterie_.start();
+}
+
+void FenetrePrincipale::Inactif() {
+    if (travail_.TableDesFenetres().NbOuvertes() == 0) return;
+    SynchroniserFenetres();
+    if (travail_.Demandes()) TraiterDemandes();
+}
+
+void FenetrePrincipale::TraiterDemandes() {
+    traitement_.Traiter();
+    SynchroniserFenetres();
+}
+
+void FenetrePrincipale::VerifierIntervalle() {
+    AfficherLigneSysteme(QString());
+}
+
+void FenetrePrincipale::ChangerNbPoints() {
+    TableVariables& table = travail_.Variables();
+    const TypeId* nbpoint = table.Variable(table.IndexVariable(QStringLiteral("NBPOINT")));
+    if (!nbpoint) return;
+    const double valeur = nbpoint->LirePoint(0);
+    if (std::isfinite(valeur) && valeur >= 1 && valeur <= 0xFFFF)
+        table.ChangerNbPoints(static_cast<int>(std::lround(valeur)), true);
+}
+
+void FenetrePrincipale::LancerFeuille() {
+    travail_.Feuille().LancerFeuille(0);
+    if (feuille_) feuille_->RafraichirResultats();
+}
+
+void FenetrePrincipale::ResoudreAxes(int fenetre) {
+    travail_.TableDesFenetres().ResoudreAxes(fenetre, travail_.Variables());
+}
+
+void FenetrePrincipale::DessinerCadre(int fenetre) {
+    if (CadreFenetre* c = Cadre(fenetre)) c->DessinerCadre();
+}
+
+void FenetrePrincipale::DessinerCommentaires(int fenetre) {
+    if (CadreFenetre* c = Cadre(fenetre)) c->DessinerCommentaires();
+}
+
+void FenetrePrincipale::DessinerCourbes(int fenetre) {
+    if (CadreFenetre* c = Cadre(fenetre)) c->DessinerCourbes();
+}
+
+bool FenetrePrincipale::PleinEcran(int fenetre) const {
+    const QMdiSubWindow* s = SousFenetre(fenetre);
+    return s && s->isMaximized();
 }
 
 } // namespace pelavorine

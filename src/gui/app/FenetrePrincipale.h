@@ -1,16 +1,150 @@
 #pragma once
 
+#include "bureau/CommandesBureau.h"
+#include "bureau/TraitementDemandes.h"
+#include "bureau/VuesBureau.h"
+
+#include <QColor>
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
+#include <QSize>
+#include <QTimer>
+#include <array>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
 
 namespace pelavorine {
 
-// The desk: the program's main window.
-class FenetrePrincipale : public QMainWindow {
+class CadreFenetre;
+class Configuration;
+class DialoguesFichier;
+class FenetreFeuille;
+class LigneEtat;
+class Travail;
+
+// The desk: the program's main window. It holds a frame per open window of the work's window
+// table, dispatches the menu and icon commands, keeps the menus enabled as the work allows,
+// shows the title, the status lines and the window tabs, and handles the change-request word
+// when the program is idle.
+class FenetrePrincipale : public QMainWindow, private VuesBureau {
     Q_OBJECT
 public:
-    explicit FenetrePrincipale(QWidget* parent = nullptr);
+    FenetrePrincipale(Travail& travail, Configuration& configuration, QWidget* parent = nullptr);
+    ~FenetrePrincipale() override;
 
     static QString TitreBase();
+
+    // The open and save dialogs of the file commands; the commands stay disabled without them.
+    void FixerDialogues(DialoguesFichier* dialogues);
+
+    QAction* Action(Commande commande) const { return actions_.value(commande); }
+    QAction* Icone(Commande commande) const { return icones_.value(commande); }
+    QMenu* Menu(Commande menu) const { return menus_.value(menu); }
+    QToolBar* BarreIcones() const { return barre_; }
+    LigneEtat* Etat() const { return etat_; }
+    QMdiArea* Zone() const { return zone_; }
+    QMdiSubWindow* SousFenetre(int numero) const;
+    CadreFenetre* Cadre(int numero) const;
+    // The calculation window, nullptr until "&Feuille de calcul" first shows it.
+    FenetreFeuille* Feuille() const;
+    TraitementDemandes& Traitement() { return traitement_; }
+    // The recent-file items of "&Fichier", newest first.
+    QList<QAction*> ActionsHistorique() const { return historique_; }
+
+    // Runs a command as its menu item or icon does; a command that is disabled does nothing.
+    void Executer(Commande commande);
+    // Everything shown from the work: frames, menus, tabs, title, recent files, system line.
+    void Actualiser();
+    void TraiterDemandes();
+    void ActualiserMenus();
+    void ActualiserOnglets(bool reconstruire);
+    void ActualiserTitre();
+    void ActualiserHistorique();
+    void AjouterHistorique(const QString& nom);
+    // An invalid colour takes the status-line colour.
+    void AfficherLigneInfo(const QString& texte, const QColor& couleur = QColor());
+    void AfficherLigneSysteme(const QString& texte, const QColor& couleur = QColor());
+    // One frame per open window of the table, titled with its caption.
+    void SynchroniserFenetres();
+    // The desk's client area: the window area less 4 pixels at the right and the bottom.
+    QSize ZoneClient() const;
+    // "&Nouveau": with confirmer and a window open, asks "Réinitialisation complète" first.
+    void NouveauTravail(bool confirmer);
+    void OuvrirFichier(const QString& nom);
+
+public slots:
+    // "&Feuille de calcul": shows the calculation window on the desk.
+    void OuvrirFeuilleCalcul();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // VuesBureau
+    void VerifierIntervalle() override;
+    void ChangerNbPoints() override;
+    void LancerFeuille() override;
+    bool RecalculerFourier() override { return false; }
+    void ResoudreAxes(int fenetre) override;
+    void RegenererSorties() override {}
+    void ActualiserTableur() override {}
+    void DessinerCadre(int fenetre) override;
+    void DessinerCommentaires(int fenetre) override;
+    void DessinerCourbes(int fenetre) override;
+    void EnvoyerReglagesVoies() override {}
+    void MesurerAutomatiquement(int) override {}
+    bool PleinEcran(int fenetre) const override;
+
+    void CreerMenus();
+    void CreerIcones();
+    void MontrerPopup(QAction* icone, int tag);
+    // The command has its handler in this program (the others stay disabled).
+    bool Construite(Commande commande) const;
+    void Inactif();
+    void ArmerInactif();
+    void FenetreActivee(QMdiSubWindow* sous);
+    void OngletClique(int index);
+    void DemanderTitres();
+    void MasquerIconesEtInfo(bool masquer);
+    void ClientChange();
+    // The desk's frame and state as the work file keeps them.
+    void NoterBureau();
+    void CommandeFichier(Commande commande, const QString& nom = QString());
+    void AppliquerGeometrie(int numero);
+    void NoterGeometrie(int numero);
+    void FermerSousFenetre(int numero);
+    QColor CouleurEtat() const;
+
+    Travail& travail_;
+    Configuration& configuration_;
+    DialoguesFichier* dialogues_ = nullptr;
+    TraitementDemandes traitement_;
+    QMdiArea* zone_;
+    QToolBar* barre_ = nullptr;
+    LigneEtat* etat_ = nullptr;
+    QHash<Commande, QAction*> actions_;
+    QHash<Commande, QAction*> icones_;
+    QHash<Commande, QMenu*> menus_;
+    QList<QAction*> historique_;
+    QAction* separateurHistorique_ = nullptr;
+    QList<QAction*> modules_;
+    std::array<QMdiSubWindow*, 16> sousFenetres_{};
+    QPointer<FenetreFeuille> feuille_;
+    QPointer<QMdiSubWindow> sousFeuille_;
+    QTimer minuterie_;
+    QSize client_;
+    QPrinter* imprimante_ = nullptr;
+    bool synchronisation_ = false;
+    bool feuilleActive_ = false; // the calculation window is the active form
 };
 
 } // namespace pelavorine

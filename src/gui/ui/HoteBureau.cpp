@@ -1,32 +1,10 @@
 #include "ui/HoteBureau.h"
 
-#include <QApplication>
-#include <QCursor>
+#include "ui/BoitesMessages.h"
+
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace pelavorine {
-
-namespace {
-
-// The mouse cursor of the work in progress is put back after each box.
-class CurseurGarde {
-public:
-    CurseurGarde() : actif_(QApplication::overrideCursor() != nullptr) {
-        if (actif_) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    }
-    ~CurseurGarde() {
-        if (actif_) QApplication::restoreOverrideCursor();
-    }
-
-private:
-    bool actif_;
-};
-
-QString Titre() { return QApplication::applicationName(); }
-
-} // namespace
 
 void HoteBureau::LigneInfo(const QString& texte) {
     if (surLigneInfo) surLigneInfo(texte);
@@ -48,27 +26,15 @@ QString HoteBureau::DemanderNomFichier(const QString& titre, const QStringList& 
 }
 
 void HoteBureau::MontrerErreur(const QString& texte) {
-    CurseurGarde garde;
-    QMessageBox boite(QMessageBox::Critical, Titre(), texte, QMessageBox::Ok, parent_);
-    boite.button(QMessageBox::Ok)->setText(QApplication::translate("Hote", "OK"));
-    boite.exec();
+    BoitesMessages::Erreur(parent_, texte);
 }
 
 void HoteBureau::MontrerInformation(const QString& texte) {
-    CurseurGarde garde;
-    QMessageBox boite(QMessageBox::Information, Titre(), texte, QMessageBox::Ok, parent_);
-    boite.button(QMessageBox::Ok)->setText(QApplication::translate("Hote", "OK"));
-    boite.exec();
+    BoitesMessages::Information(parent_, texte);
 }
 
 bool HoteBureau::PoserQuestion(const QString& texte, bool parDefaut) {
-    CurseurGarde garde;
-    QMessageBox boite(QMessageBox::Question, Titre(), texte, QMessageBox::Yes | QMessageBox::No,
-                      parent_);
-    boite.button(QMessageBox::Yes)->setText(QApplication::translate("Hote", "&Oui"));
-    boite.button(QMessageBox::No)->setText(QApplication::translate("Hote", "&Non"));
-    boite.setDefaultButton(parDefaut ? QMessageBox::Yes : QMessageBox::No);
-    return boite.exec() == QMessageBox::Yes;
+    return BoitesMessages::Question(parent_, texte, parDefaut);
 }
 
 } // namespace pelavorine

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace pelavorine {
 
-// The desk's side of the host: message boxes with French buttons, the status lines, and
+// The desk's side of the host: the shared message boxes (BoitesMessages), the status lines, and
 // the idle processing of change requests.
 class HoteBureau : public Hote {
 public:

@@ -1,0 +1,7 @@
+#include "ui/ChampTemps.h"
+
+namespace pelavorine {
+
+ChampTemps::ChampTemps(QWidget* parent) : ChampReel(parent) {}
+
+} // namespace pelavorine
