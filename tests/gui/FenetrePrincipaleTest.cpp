@@ -1,3 +1,4 @@
+#include "app/DialogueQuitter.h"
 #include "app/FenetrePrincipale.h"
 #include "Travail.h"
 #include "app/CadreFenetre.h"
@@ -41,8 +42,10 @@ public:
         return {};
     }
     ChoixEnregistrement DemanderEnregistrement(const QString&, const QString&) override {
+        ++enregistrements;
         return {};
     }
+    int enregistrements = 0;
     bool ReglerExportTexte(ReglagesExportTexte&) override { return false; }
 };
 
@@ -303,6 +306,37 @@ private slots:
         QVERIFY(b.fenetre->Action(C::MasquerIconesInfo)->isChecked());
         QVERIFY(!b.fenetre->BarreIcones()->isVisible());
         QVERIFY(!b.fenetre->Etat()->isVisible());
+    }
+
+    void closingAsksTheQuitDialog() {
+        Bureau b;
+        b.fenetre->show();
+        QList<bool> demandes;
+        int reponse = DialogueQuitter::Annuler;
+        b.fenetre->demanderQuitter = [&](bool modifie) {
+            demandes << modifie;
+            return reponse;
+        };
+        b.travail.modifie = true;
+        QVERIFY(!b.fenetre->close());
+        QVERIFY(b.fenetre->isVisible());
+        reponse = DialogueQuitter::Enregistrer; // saves and stays: the save dialog is asked
+        QVERIFY(!b.fenetre->close());
+        QCOMPARE(b.dialogues.enregistrements, 1);
+        reponse = DialogueQuitter::Quitter;
+        QVERIFY(b.fenetre->close());
+        QCOMPARE(demandes, (QList<bool>{true, true, true}));
+
+        // Maintenance mode closes without asking.
+        Bureau m;
+        m.fenetre->show();
+        m.fenetre->demanderQuitter = [&](bool) {
+            demandes << false;
+            return static_cast<int>(DialogueQuitter::Annuler);
+        };
+        m.fenetre->FixerMaintenance(true);
+        QVERIFY(m.fenetre->close());
+        QCOMPARE(demandes.size(), 3);
     }
 
     void resizingTheDeskRescalesTheWindows() {

@@ -26,6 +26,7 @@ Demarrage::Demarrage(const QStringList& arguments)
 
     LigneDeCommande ligne(arguments);
     maintenance_ = ligne.maintenance;
+    bureau_->FixerMaintenance(maintenance_);
     fichier_ = ligne.Rechercher(configuration_, hote_);
 
     // A new work over the channels of the interface, with the configured options.

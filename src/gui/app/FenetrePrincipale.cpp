@@ -1,5 +1,8 @@
 #include "app/FenetrePrincipale.h"
 
+#include "app/DialogueQuitter.h"
+#include <QCloseEvent>
+
 #include "Travail.h"
 #include "app/Aide.h"
 #include "app/BoiteAPropos.h"
@@ -420,6 +423,24 @@ void FenetrePrincipale::CommandeFichier(Commande commande, const QString& nom) {
         AjouterHistorique(travail_.fichierCourant);
     if (commande == C::Ouvrir && feuille_) feuille_->Recharger();
     Actualiser();
+}
+
+void FenetrePrincipale::closeEvent(QCloseEvent* event) {
+    if (maintenance_) {
+        event->accept();
+        return;
+    }
+    const int choix = demanderQuitter ? demanderQuitter(travail_.modifie) : [this] {
+        DialogueQuitter dialogue(travail_.modifie, this);
+        dialogue.exec();
+        return static_cast<int>(dialogue.Resultat());
+    }();
+    if (choix == DialogueQuitter::Quitter) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (choix == DialogueQuitter::Enregistrer) CommandeFichier(C::Enregistrer);
 }
 
 void FenetrePrincipale::OuvrirFichier(const QString& nom) {

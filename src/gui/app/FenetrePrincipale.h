@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QTimer>
 #include <array>
+#include <functional>
 
 class QAction;
 class QMdiArea;
@@ -78,6 +79,11 @@ public:
     void NouveauTravail(bool confirmer);
     void OuvrirFichier(const QString& nom);
 
+    // Maintenance mode closes without the quit dialog.
+    void FixerMaintenance(bool maintenance) { maintenance_ = maintenance; }
+    // The quit dialog's answer for a work modified or not; tests answer it themselves.
+    std::function<int(bool travailModifie)> demanderQuitter;
+
 public slots:
     // "&Feuille de calcul": shows the calculation window on the desk.
     void OuvrirFeuilleCalcul();
@@ -85,6 +91,7 @@ public slots:
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -145,6 +152,7 @@ private:
     QPrinter* imprimante_ = nullptr;
     bool synchronisation_ = false;
     bool feuilleActive_ = false; // the calculation window is the active form
+    bool maintenance_ = false;
 };
 
 } // namespace pelavorine
