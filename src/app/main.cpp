@@ -1,7 +1,10 @@
 #include "app/ApplicationPelavorine.h"
+#include "app/BoiteAPropos.h"
 #include "app/Demarrage.h"
 #include "app/FenetrePrincipale.h"
 #include "app/InstanceUnique.h"
+#include "calc/FenetreFeuille.h"
+#include "calc/FeuilleCalcul.h"
 #include "files/ReceptionDonnees.h"
 #include "files/Secours.h"
 #include "store/LigneDeCommande.h"
@@ -11,6 +14,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 
 using namespace pelavorine;
 
@@ -33,10 +37,7 @@ int main(int argc, char* argv[]) {
     Secours secours(programme.Config().fichierSecours);
     const bool reprise = secours.DebutSession() && !LigneDeCommande(arguments).relance &&
                          travail.hote().Question(Secours::QuestionReprise());
-    if (reprise)
-        bureau.OuvrirFichier(secours.Fichier());
-    else if (!programme.FichierAOuvrir().isEmpty())
-        bureau.OuvrirFichier(programme.FichierAOuvrir());
+    programme.Terminer(reprise ? secours.Fichier() : programme.FichierAOuvrir());
 
     // An unexpected fault: the work goes to the emergency save, and the user may restart.
     bool relance = false;
@@ -75,6 +76,28 @@ int main(int argc, char* argv[]) {
                          reception.Recevoir(mode, texte);
                          bureau.TraiterDemandes();
                      });
+
+    // PELAVORINE_CAPTURE=<image.png>: saves a picture of the desk with a short sheet run in
+    // its calculation window, then ends (the documentation's screenshot).
+    if (const QString image = qEnvironmentVariable("PELAVORINE_CAPTURE"); !image.isEmpty()) {
+        QTimer::singleShot(0, &bureau, [&programme, &bureau, &travail, image] {
+            if (BoiteAPropos* boite = programme.APropos()) boite->close();
+            travail.Parametres().periode = 100.0; // µs: T runs over 10 ms
+            travail.Parametres().periodeEntiere = 100;
+            travail.Variables().ChangerNbPoints(101, true);
+            travail.Variables().CreerBaseDeTemps(0.0);
+            travail.Feuille().FixerLignes(
+                {QStringLiteral("E=5 ; générateur"), QStringLiteral("TAU=1000*2E-6"),
+                 QStringLiteral("U=E*(1-EXP(-T/TAU))"), QStringLiteral("I=(E-U)/1000"),
+                 QStringLiteral("UF=U[NBPOINT]")});
+            bureau.OuvrirFeuilleCalcul();
+            bureau.Feuille()->Recharger();
+            bureau.Feuille()->Executer();
+            bureau.TraiterDemandes();
+            QApplication::processEvents();
+            QApplication::exit(bureau.grab().save(image) ? 0 : 1);
+        });
+    }
 
     const int code = QApplication::exec();
     // The restarted program reads the emergency save: it stays until that one ends cleanly.

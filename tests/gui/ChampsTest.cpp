@@ -5,12 +5,19 @@
 #include "ui/ChampReel.h"
 #include "ui/ChampScientifique.h"
 #include "ui/HoteBureau.h"
+#include "ui/MenuSaisie.h"
 #include "ui/SaisieGrecque.h"
 #include "ui/SelecteurGrec.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -415,6 +422,51 @@ private slots:
         Taper(champ, QStringLiteral("5ma"));
         QCOMPARE(champ->text(), QStringLiteral("5μ"));
         qApp->removeEventFilter(&grec);
+    }
+
+    void inputPopupWorksOnEveryKindOfField() {
+        MenuSaisie popup;
+        QWidget* choisi = nullptr;
+        popup.ouvrirSelecteur = [&](QWidget* champ) { choisi = champ; };
+        QComboBox combo;
+        combo.setEditable(true);
+        QPlainTextEdit editeur;
+        QPlainTextEdit lecture;
+        lecture.setReadOnly(true);
+        // Each kind of field, its text and where its text lives.
+        const QList<std::pair<QWidget*, std::function<QString()>>> champs = {
+            {&combo, [&] { return combo.currentText(); }},
+            {&editeur, [&] { return editeur.toPlainText(); }},
+            {&lecture, [&] { return lecture.toPlainText(); }},
+        };
+        for (const auto& [champ, texte] : champs) {
+            const bool modifiable = champ != &lecture;
+            if (champ == &combo)
+                combo.setEditText(QStringLiteral("tension"));
+            else
+                static_cast<QPlainTextEdit*>(champ)->setPlainText(QStringLiteral("tension"));
+            QApplication::clipboard()->setText(QStringLiteral("U"));
+            const auto declencher = [&](const QString& item) {
+                std::unique_ptr<QMenu> menu(popup.Creer(champ));
+                for (QAction* a : menu->actions())
+                    if (a->text() == item) {
+                        const bool actif = a->isEnabled();
+                        a->trigger();
+                        return actif;
+                    }
+                return false;
+            };
+            QVERIFY(declencher(QStringLiteral("Sélectionner tout")));
+            QCOMPARE(declencher(QStringLiteral("Suprimer")), modifiable);
+            QCOMPARE(texte(), modifiable ? QString() : QStringLiteral("tension"));
+            QCOMPARE(declencher(QStringLiteral("Coller")), modifiable);
+            QCOMPARE(texte(), modifiable ? QStringLiteral("U") : QStringLiteral("tension"));
+            choisi = nullptr;
+            QCOMPARE(declencher(QStringLiteral("Lettres grecques")), modifiable);
+            // The picker types into the box's own line.
+            QWidget* cible = champ == &combo ? combo.lineEdit() : champ;
+            QCOMPARE(choisi, modifiable ? cible : nullptr);
+        }
     }
 
     void pickerGridHoldsTheFontsLetters() {

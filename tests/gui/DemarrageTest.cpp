@@ -1,7 +1,13 @@
 #include "app/Demarrage.h"
+#include "app/BoiteAPropos.h"
 #include "app/FenetrePrincipale.h"
+#include "app/Rideau.h"
+#include "files/FichierTravail.h"
 #include "store/Genres.h"
+#include "ui/BoitesMessages.h"
 
+#include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -19,6 +25,25 @@ void Isoler(const QTemporaryDir& dossier) {
     qputenv("XDG_CACHE_HOME", d + "/cache");
     qputenv("XDG_STATE_HOME", d + "/state");
 }
+// Answers every box with its first button (Oui for a question) and keeps the texts shown,
+// with whether the desk was on screen and maximised under each.
+struct Boites {
+    QStringList textes;
+    bool bureauMontre = true;
+
+    Boites() {
+        pelavorine::BoitesMessages::FixerInterception([this](QMessageBox& boite,
+                                                             pelavorine::BoitesMessages::Genre) {
+            textes << boite.text();
+            const QWidget* bureau = boite.parentWidget();
+            bureauMontre = bureauMontre && bureau && bureau->isVisible() && bureau->isMaximized();
+            return boite.buttons().value(0);
+        });
+    }
+    ~Boites() { pelavorine::BoitesMessages::FixerInterception({}); }
+    Boites(const Boites&) = delete;
+    Boites& operator=(const Boites&) = delete;
+};
 } // namespace
 
 class DemarrageTest : public QObject {
@@ -80,6 +105,95 @@ private slots:
         pelavorine::Demarrage programme({dossier.path() + "/absent"});
         QVERIFY(erreur.startsWith(QStringLiteral(" Fichier introuvable: ")));
         QVERIFY(programme.FichierAOuvrir().isEmpty());
+    }
+
+    void theDeskStartsMaximisedBehindTheCurtainAndEndsWithTheAboutBox() {
+        QTemporaryDir dossier;
+        Isoler(dossier);
+        Boites boites;
+        pelavorine::Demarrage programme({});
+        // The first-run question came over the desk already shown.
+        QCOMPARE(boites.textes.size(), 1);
+        QVERIFY(boites.bureauMontre);
+        pelavorine::FenetrePrincipale& bureau = programme.Bureau();
+        QVERIFY(bureau.isMaximized());
+        pelavorine::Rideau* rideau = programme.RideauDemarrage();
+        QVERIFY(rideau->isVisible());
+        QVERIFY(rideau->geometry().contains(bureau.Zone()->geometry()));
+        QVERIFY(programme.Work().demarrage);
+        QVERIFY(!programme.APropos());
+
+        programme.Terminer(QString());
+        QVERIFY(!rideau->isVisible());
+        QVERIFY(!programme.Work().demarrage);
+        QVERIFY(bureau.isVisible() && bureau.isMaximized());
+        QVERIFY(programme.APropos());
+        QVERIFY(programme.APropos()->isVisible());
+        QVERIFY(!programme.APropos()->isModal());
+        // The redraw was handled at once, not left for the idle time.
+        QCOMPARE(programme.Work().Demandes() & 0x00C1, 0);
+        QCOMPARE(boites.textes.size(), 1);
+    }
+
+    void noAboutBoxInMaintenanceModeNorWhenAFileOpens() {
+        QTemporaryDir dossier;
+        Isoler(dossier);
+        Boites boites;
+        const QString fichier = dossier.path() + "/ESSAI.PL2";
+        {
+            pelavorine::Demarrage premier({});
+            auto& travail = premier.Work();
+            QCOMPARE(pelavorine::FichierTravail::EcrireTravail(travail, fichier, travail.conserves),
+                     0);
+        }
+        struct Cas {
+            QStringList arguments;
+            bool ouvrir;
+        };
+        for (const Cas& cas : {Cas{{QStringLiteral("/tamis")}, false}, Cas{{fichier}, true}}) {
+            pelavorine::Demarrage programme(cas.arguments);
+            programme.Terminer(programme.FichierAOuvrir());
+            QVERIFY(!programme.APropos());
+            QVERIFY(!programme.RideauDemarrage()->isVisible());
+            QVERIFY(!programme.Work().demarrage);
+            QCOMPARE(programme.Work().fichierCourant.isEmpty(), !cas.ouvrir);
+            QCOMPARE(programme.Bureau().windowTitle().contains("ESSAI"), cas.ouvrir);
+        }
+        QCOMPARE(boites.textes.size(), 1); // the first-run question only
+    }
+
+    void theScreenWidthDecidesTheButtonsTheMenuTitleAndTheWarning() {
+        using C = pelavorine::Commande;
+        QTemporaryDir dossier;
+        Isoler(dossier);
+        Boites boites;
+        pelavorine::Demarrage programme({});
+        pelavorine::FenetrePrincipale& bureau = programme.Bureau();
+        QMenu* traitements = bureau.Menu(C::MenuTraitements);
+        auto visibles = [&](std::initializer_list<C> commandes) {
+            for (C c : commandes)
+                if (!bureau.Icone(c)->isVisible()) return false;
+            return true;
+        };
+        // The test screen is 800 pixels wide.
+        QVERIFY(visibles({C::Modelisation, C::AnalyseFourier, C::MesuresAutomatiques}));
+        QVERIFY(!bureau.Icone(C::Nouveau)->isVisible());
+        QVERIFY(!bureau.Icone(C::Quitter)->isVisible());
+        QCOMPARE(boites.textes.size(), 1);
+
+        boites.textes.clear();
+        programme.VerifierEcran(700);
+        QVERIFY(boites.textes.isEmpty());
+        QCOMPARE(traitements->title(), QStringLiteral("&Traitements"));
+        programme.VerifierEcran(699);
+        QCOMPARE(boites.textes,
+                 QStringList{QString::fromUtf8(
+                     "PELAVORINE 2003 supporte une résolution d'écran minimale de 800x600 et a "
+                     "détecté une résolution inférieure. Des anomalies d'affichage peuvent se "
+                     "produire")});
+        QCOMPARE(traitements->title(), QStringLiteral("&Traiter"));
+        programme.VerifierEcran(1001);
+        QVERIFY(visibles({C::Nouveau, C::Quitter}));
     }
 };
 

@@ -1,20 +1,31 @@
-#include "app/DialogueQuitter.h"
 #include "app/FenetrePrincipale.h"
 #include "Travail.h"
 #include "app/CadreFenetre.h"
+#include "app/DialogueQuitter.h"
 #include "app/DialogueTitresFenetres.h"
 #include "app/LigneEtat.h"
+#include "calc/EditeurFeuille.h"
+#include "calc/FenetreFeuille.h"
+#include "calc/FeuilleCalcul.h"
 #include "files/CommandesFichier.h"
 #include "files/DialoguesFichier.h"
 #include "store/Configuration.h"
+#include "ui/BoitesMessages.h"
+#include "ui/FiltreEntrees.h"
 #include "ui/HoteBureau.h"
+#include "ui/MenuSaisie.h"
+#include "ui/SaisieGrecque.h"
+#include "ui/SelecteurGrec.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -47,6 +58,19 @@ public:
     }
     int enregistrements = 0;
     bool ReglerExportTexte(ReglagesExportTexte&) override { return false; }
+};
+
+// Message boxes answered "Oui" (or OK) without showing, noting the texts.
+struct BoitesAuto {
+    QStringList textes;
+    BoitesAuto() {
+        BoitesMessages::FixerInterception([this](QMessageBox& boite, BoitesMessages::Genre) {
+            textes << boite.text();
+            QAbstractButton* oui = boite.button(QMessageBox::Yes);
+            return oui ? oui : boite.button(QMessageBox::Ok);
+        });
+    }
+    ~BoitesAuto() { BoitesMessages::FixerInterception(nullptr); }
 };
 
 // A desk over a fresh work, with folders of its own.
@@ -358,6 +382,254 @@ private slots:
         // The work keeps the desk's frame for its file.
         QCOMPARE(b.travail.bureau.largeur, b.fenetre->width());
         QCOMPARE(b.travail.bureau.largeurClient, b.fenetre->ZoneClient().width());
+    }
+
+    void greekTypingReachesFieldsAndTheSheetWhileTheOptionIsOn() {
+        Bureau b;
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        b.fenetre->Executer(C::FeuilleCalcul);
+        EditeurFeuille* editeur = b.fenetre->Feuille()->Editeur();
+        QLineEdit champ; // a field of some other form
+        champ.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&champ));
+
+        struct Cas {
+            bool option;
+            QString champ, feuille;
+        };
+        for (const Cas& c : {Cas{true, "πβ", "1π"}, Cas{false, "pb", "1p"}}) {
+            b.travail.options =
+                c.option ? (b.travail.options | 0x0100) : (b.travail.options & ~0x0100);
+            b.fenetre->Actualiser();
+            champ.clear();
+            editeur->setPlainText(QString());
+            // Alt+G switches Greek typing on, for every field, only while the option is on.
+            QTest::keyClick(&champ, Qt::Key_G, Qt::AltModifier);
+            QCOMPARE(b.fenetre->Saisie()->Active(), c.option);
+            champ.clear(); // without the switch, Alt+G may have typed a "g"
+            QTest::keyClicks(&champ, QStringLiteral("pb"));
+            QCOMPARE(champ.text(), c.champ);
+            QTest::keyClicks(editeur, QStringLiteral("1p"));
+            QCOMPARE(editeur->toPlainText(), c.feuille);
+            QCOMPARE(b.travail.Feuille().Lignes().value(0), c.feuille);
+        }
+
+        // The sheet keeps its line length for Greek letters too.
+        b.travail.options |= 0x0100;
+        b.fenetre->Actualiser();
+        b.fenetre->Saisie()->FixerActive(true);
+        const QString pleine(FeuilleCalcul::LongueurSaisie + 1, QLatin1Char('a'));
+        editeur->setPlainText(pleine);
+        editeur->moveCursor(QTextCursor::End);
+        QTest::keyClick(editeur, Qt::Key_P);
+        QCOMPARE(editeur->toPlainText(), pleine);
+        b.fenetre->Saisie()->FixerActive(false);
+    }
+
+    void inputPopupMenuOfTheFields() {
+        Bureau b;
+        b.travail.options |= 0x0100;
+        b.fenetre->Actualiser();
+        QWidget forme;
+        auto* champ = new QLineEdit(QStringLiteral("vitesse"), &forme);
+        auto* combo = new QComboBox(&forme);
+        combo->setEditable(true);
+        auto* propre = new QLineEdit(&forme);
+        propre->setContextMenuPolicy(Qt::CustomContextMenu); // a pop-up of its own
+        auto* lecture = new QPlainTextEdit(&forme);
+        lecture->setReadOnly(true);
+        QCOMPARE(MenuSaisie::Champ(champ), static_cast<QWidget*>(champ));
+        QCOMPARE(MenuSaisie::Champ(combo->lineEdit()), static_cast<QWidget*>(combo));
+        QCOMPARE(MenuSaisie::Champ(combo), static_cast<QWidget*>(combo));
+        QVERIFY(!MenuSaisie::Champ(propre));
+        QCOMPARE(MenuSaisie::Champ(lecture->viewport()), static_cast<QWidget*>(lecture));
+        QVERIFY(!MenuSaisie::Champ(&forme));
+
+        const auto textes = [](QMenu* m) {
+            QStringList t;
+            for (QAction* a : m->actions())
+                t << a->text();
+            return t;
+        };
+        const auto item = [](QMenu* m, const QString& texte) -> QAction* {
+            for (QAction* a : m->actions())
+                if (a->text() == texte) return a;
+            return nullptr;
+        };
+        std::unique_ptr<QMenu> menu(b.fenetre->PopupSaisie()->Creer(champ));
+        QCOMPARE(textes(menu.get()), (QStringList{"Copier", "Couper", "Coller", "Suprimer",
+                                                  "Sélectionner tout", "Lettres grecques"}));
+        QVERIFY(!item(menu.get(), "Couper")->isEnabled()); // nothing selected yet
+        item(menu.get(), "Sélectionner tout")->trigger();
+        QCOMPARE(champ->selectedText(), QStringLiteral("vitesse"));
+        menu.reset(b.fenetre->PopupSaisie()->Creer(champ));
+        item(menu.get(), "Couper")->trigger();
+        QCOMPARE(champ->text(), QString());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("vitesse"));
+        menu.reset(b.fenetre->PopupSaisie()->Creer(champ));
+        item(menu.get(), "Coller")->trigger();
+        item(menu.get(), "Coller")->trigger();
+        QCOMPARE(champ->text(), QStringLiteral("vitessevitesse"));
+        champ->setSelection(0, 7);
+        menu.reset(b.fenetre->PopupSaisie()->Creer(champ));
+        item(menu.get(), "Suprimer")->trigger();
+        QCOMPARE(champ->text(), QStringLiteral("vitesse"));
+
+        // "Lettres grecques" opens the picker, whose letters go to that field.
+        forme.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&forme));
+        champ->clear();
+        menu.reset(b.fenetre->PopupSaisie()->Creer(champ));
+        item(menu.get(), "Lettres grecques")->trigger();
+        SelecteurGrec* selecteur = b.fenetre->Selecteur();
+        QVERIFY(selecteur->isVisible());
+        QCOMPARE(selecteur->Cible(), champ);
+        const QSize taille = selecteur->size();
+        QTest::mouseClick(selecteur, Qt::LeftButton, {},
+                          QPoint(taille.width() / 2, taille.height() * 9 / 16)); // δ
+        QCOMPARE(champ->text(), QStringLiteral("δ"));
+
+        // Without the Greek letters the item is not offered and the picker goes.
+        selecteur->show();
+        b.travail.options &= ~0x0100;
+        b.fenetre->Actualiser();
+        QVERIFY(!selecteur->isVisible());
+        menu.reset(b.fenetre->PopupSaisie()->Creer(combo));
+        QVERIFY(!item(menu.get(), "Lettres grecques"));
+        QCOMPARE(menu->actions().size(), 5);
+
+        // A right click on a field shows the menu.
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(2, 2),
+                               champ->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(champ, &clic);
+        QMenu* montre = nullptr;
+        QTRY_VERIFY((montre = champ->findChild<QMenu*>(QStringLiteral("PopupMenuSaisie"))) &&
+                    montre->isVisible());
+        montre->close();
+    }
+
+    void inputFilterDuringASheetRun() {
+        Bureau b;
+        BoitesAuto boites;
+        FiltreEntrees* filtre = b.fenetre->Filtre();
+        QList<bool> suspendu;
+        BoitesMessages::FixerInterception([&](QMessageBox& boite, BoitesMessages::Genre) {
+            boites.textes << boite.text();
+            suspendu << filtre->Suspendu();
+            return boite.button(QMessageBox::Ok);
+        });
+        QLineEdit champ;
+        champ.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&champ));
+
+        // The sheet runs with the filter on: keys are discarded, Escape interrupts.
+        b.travail.Feuille().FixerLignes({QStringLiteral("x=1"), QStringLiteral("y=2")});
+        bool actif = false;
+        b.hote.surLigneInfo = [&](const QString& texte) {
+            if (texte.isEmpty() || actif) return;
+            actif = filtre->Actif();
+            QTest::keyClicks(&champ, QStringLiteral("ab"));
+            QTest::keyClick(&champ, Qt::Key_Escape);
+        };
+        b.fenetre->Executer(C::LancerCalculs);
+        QTRY_COMPARE(b.travail.Demandes(), 0);
+        QVERIFY(actif);
+        QCOMPARE(champ.text(), QString());
+        // The box of the interruption is shown with the filter suspended.
+        QCOMPARE(boites.textes,
+                 QStringList{QStringLiteral("Interruption des calculs par utilisateur")});
+        QCOMPARE(suspendu, QList<bool>{true});
+        QVERIFY(!filtre->Suspendu());
+        QVERIFY(!filtre->Actif());
+        // After the run, typing works again.
+        QTest::keyClicks(&champ, QStringLiteral("ab"));
+        QCOMPARE(champ.text(), QStringLiteral("ab"));
+
+        // A run from the calculation window goes under the filter too.
+        b.fenetre->show();
+        b.fenetre->Executer(C::FeuilleCalcul);
+        actif = false;
+        champ.clear();
+        QTest::keyClick(b.fenetre->Feuille()->Editeur(), Qt::Key_X); // the sheet needs a run
+        b.fenetre->Feuille()->findChild<QAction*>(QStringLiteral("executer"))->trigger();
+        QVERIFY(actif);
+        QCOMPARE(champ.text(), QString());
+        QVERIFY(!filtre->Actif());
+    }
+
+    void openingAFileAppliesTheDeskAndItsWindows() {
+        Bureau b;
+        b.fenetre->resize(600, 450);
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        QTRY_COMPARE(b.fenetre->size(), QSize(600, 450));
+        QMdiSubWindow* s = b.fenetre->SousFenetre(1);
+        s->setGeometry(10, 20, 300, 200);
+        const QString fichier = b.dossier.path() + "/bureau.PL2";
+        BoitesAuto boites;
+        // The save takes the desk as it is now, even if nothing noted it before.
+        b.travail.bureau.largeur = 1;
+        b.travail.bureau.etat = EtatBureau::Maximise;
+        b.travail.fichierCourant = fichier;
+        b.fenetre->Executer(C::Enregistrer);
+        QVERIFY(QFile::exists(fichier));
+        QCOMPARE(b.travail.bureau.largeur, 600);
+        QCOMPARE(int(b.travail.bureau.etat), int(EtatBureau::Normal));
+
+        // Another desk size, the window elsewhere: the file brings both back.
+        b.fenetre->resize(500, 380);
+        QTRY_COMPARE(b.fenetre->size(), QSize(500, 380));
+        s->setGeometry(50, 60, 100, 80);
+        b.travail.modifie = false;
+        b.fenetre->OuvrirFichier(fichier);
+        QTRY_COMPARE(b.fenetre->size(), QSize(600, 450));
+        s = b.fenetre->SousFenetre(1);
+        QVERIFY(s);
+        QTRY_VERIFY(std::abs(s->x() - 10) <= 1 && std::abs(s->y() - 20) <= 1);
+        QVERIFY(std::abs(s->width() - 300) <= 1 && std::abs(s->height() - 200) <= 1);
+
+        // A window saved maximised comes back maximised.
+        s->showMaximized();
+        b.fenetre->Executer(C::Enregistrer);
+        s->showNormal();
+        b.travail.modifie = false;
+        b.fenetre->OuvrirFichier(fichier);
+        QTRY_VERIFY(b.fenetre->SousFenetre(1)->isMaximized());
+    }
+
+    void leavingTheCalculationTabClosesAFullSheetWindow() {
+        Bureau b;
+        b.Ouvrir({2});
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        QTabBar* onglets = b.fenetre->Etat()->OngletsFenetres();
+        const auto cliquer = [&](int index) {
+            QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(index).center());
+        };
+        cliquer(0);
+        FenetreFeuille* feuille = b.fenetre->Feuille();
+        QVERIFY(feuille);
+        auto* sous = qobject_cast<QMdiSubWindow*>(feuille->parentWidget());
+        QVERIFY(sous && sous->isVisible());
+        QCOMPARE(onglets->currentIndex(), 0);
+
+        // In mosaic mode it stays beside the window made current.
+        cliquer(3);
+        QCOMPARE(b.travail.TableDesFenetres().FenetreCourante(), 2);
+        QVERIFY(sous->isVisible());
+
+        // Filling the desk, it closes when another tab is chosen, "Tableur" included.
+        for (int index : {3, 1}) {
+            cliquer(0);
+            sous->showMaximized();
+            QCOMPARE(onglets->currentIndex(), 0);
+            cliquer(index);
+            QVERIFY2(!sous->isVisible(), qPrintable(QString::number(index)));
+            QCOMPARE(b.fenetre->Feuille(), feuille); // closed, kept for the next time
+        }
+        cliquer(0);
+        QVERIFY(sous->isVisible() && feuille->isVisible());
     }
 };
 

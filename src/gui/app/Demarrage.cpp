@@ -1,12 +1,28 @@
 #include "app/Demarrage.h"
 
+#include "app/BoiteAPropos.h"
 #include "app/DialoguesBureau.h"
 #include "app/FenetrePrincipale.h"
+#include "app/Rideau.h"
 #include "calc/FeuilleCalcul.h"
 #include "store/LectureConfiguration.h"
 #include "store/LigneDeCommande.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QScreen>
+
 namespace pelavorine {
+
+namespace {
+constexpr std::uint16_t kRedessinerTout = 0x00C1;
+
+// A colour of the configuration, stored red in the low byte.
+QColor Couleur(std::int32_t couleur) {
+    return QColor(couleur & 0xFF, (couleur >> 8) & 0xFF, (couleur >> 16) & 0xFF);
+}
+} // namespace
 
 Demarrage::Demarrage(const QStringList& arguments)
     : configuration_(Configuration::Emplacements::DuSysteme()), travail_(hote_) {
@@ -15,14 +31,17 @@ Demarrage::Demarrage(const QStringList& arguments)
     // Owned by the desk, which it serves.
     bureau_->FixerDialogues(new DialoguesBureau(bureau_.get(), travail_, configuration_));
     hote_.FixerParent(bureau_.get());
-    // The first-run question is asked over the desk.
-    bureau_->show();
+    if (const QScreen* ecran = bureau_->screen()) bureau_->setGeometry(ecran->availableGeometry());
+    rideau_ = new Rideau(bureau_.get());
+    // Shown now: the first-run question is asked over the desk.
+    bureau_->showMaximized();
     configuration_.SupprimerImageTemporaire();
 
     LectureConfiguration lecture(configuration_, travail_, stockage_);
     lecture.LireConfiguration();
     configuration_.modulesExternes.Lire(configuration_.dossierProgramme, stockage_);
     lecture.LireHistorique();
+    if (const QScreen* ecran = bureau_->screen()) VerifierEcran(ecran->size().width());
 
     LigneDeCommande ligne(arguments);
     maintenance_ = ligne.maintenance;
@@ -35,12 +54,55 @@ Demarrage::Demarrage(const QStringList& arguments)
     // The sheet window starts with the configured digits and notation.
     travail_.Feuille().ChangerNbChiffres(travail_.nombres.chiffres);
     travail_.Feuille().ChangerIngenieur(travail_.nombres.ingenieur);
-    travail_.demarrage = false;
     bureau_->Actualiser();
 }
 
 Demarrage::~Demarrage() {
     LectureConfiguration(configuration_, travail_, stockage_).EcrireHistorique();
+}
+
+void Demarrage::Terminer(const QString& fichier) {
+    // Reading a work file builds the windows its variables name, which waits for the end
+    // of the start-up: the flag goes first.
+    travail_.demarrage = false;
+    if (!fichier.isEmpty()) bureau_->OuvrirFichier(fichier);
+    bureau_->ActualiserTitre();
+    rideau_->hide();
+    bureau_->show();
+    if (maintenance_ || !fichier.isEmpty()) return;
+    travail_.DemanderMiseAJour(kRedessinerTout);
+    bureau_->TraiterDemandes();
+    apropos_ = BoiteAPropos::Montrer(
+        bureau_.get(), configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"),
+        Couleur(configuration_.fond));
+}
+
+QString Demarrage::AvertissementEcran() {
+    return QCoreApplication::translate(
+        "Demarrage",
+        "PELAVORINE 2003 supporte une résolution d'écran minimale de 800x600 et a détecté une "
+        "résolution inférieure. Des anomalies d'affichage peuvent se produire");
+}
+
+void Demarrage::VerifierEcran(int largeur) {
+    using C = Commande;
+    auto montrer = [this](C commande) {
+        if (QAction* icone = bureau_->Icone(commande)) icone->setVisible(true);
+    };
+    if (largeur > 1000) {
+        montrer(C::Quitter);
+        montrer(C::Nouveau);
+    }
+    if (largeur > 700) {
+        montrer(C::Modelisation);
+        montrer(C::AnalyseFourier);
+        montrer(C::MesuresAutomatiques);
+    }
+    if (largeur < 700) {
+        if (QMenu* menu = bureau_->Menu(C::MenuTraitements))
+            menu->setTitle(QCoreApplication::translate("Demarrage", "&Traiter"));
+        hote_.Information(AvertissementEcran());
+    }
 }
 
 } // namespace pelavorine

@@ -14,13 +14,20 @@
 #include "bureau/GeometrieBureau.h"
 #include "bureau/HistoriqueFichiers.h"
 #include "bureau/TextesBureau.h"
+#include "calc/EditeurFeuille.h"
 #include "calc/FenetreFeuille.h"
 #include "calc/FeuilleCalcul.h"
 #include "files/CommandesFichier.h"
 #include "files/DialoguesFichier.h"
 #include "store/Configuration.h"
+#include "store/Genres.h"
 #include "store/TypeId.h"
+#include "ui/BoitesMessages.h"
+#include "ui/FiltreEntrees.h"
 #include "ui/HoteBureau.h"
+#include "ui/MenuSaisie.h"
+#include "ui/SaisieGrecque.h"
+#include "ui/SelecteurGrec.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -32,6 +39,7 @@
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
@@ -42,6 +50,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 
 namespace pelavorine {
@@ -110,6 +119,26 @@ FenetrePrincipale::FenetrePrincipale(Travail& travail, Configuration& configurat
     connect(etat_->OngletsFenetres(), &QTabBar::tabBarClicked, this,
             &FenetrePrincipale::OngletClique);
 
+    // Every form's fields: Greek typing and the input pop-up menu.
+    saisie_ = new SaisieGrecque(this);
+    menuSaisie_ = new MenuSaisie(this);
+    selecteur_ = new SelecteurGrec(this);
+    selecteur_->setObjectName(QStringLiteral("SelecteurGrec"));
+    menuSaisie_->ouvrirSelecteur = [this](QWidget* champ) { selecteur_->Ouvrir(champ); };
+    qApp->installEventFilter(saisie_);
+    qApp->installEventFilter(menuSaisie_);
+    filtre_ = new FiltreEntrees(this);
+    // The sheet's panes may still be scrolled while it runs from its own window.
+    filtre_->autorise = [this](QObject* objet) {
+        auto* w = qobject_cast<QWidget*>(objet);
+        if (!w || !feuille_ || !feuilleActive_) return false;
+        const QWidget* panes[] = {feuille_->Editeur(), feuille_->PanneauResultats()};
+        for (const QWidget* pane : panes)
+            if (w == pane || pane->isAncestorOf(w)) return true;
+        return false;
+    };
+    BoitesMessages::FixerSurBoite([this](bool ouverte) { filtre_->Suspendre(ouverte); });
+
     minuterie_.setSingleShot(true);
     minuterie_.setInterval(0);
     connect(&minuterie_, &QTimer::timeout, this, &FenetrePrincipale::Inactif);
@@ -117,6 +146,8 @@ FenetrePrincipale::FenetrePrincipale(Travail& travail, Configuration& configurat
         hote->surMiseAJour = [this] { ArmerInactif(); };
         hote->surLigneInfo = [this](const QString& t) { AfficherLigneInfo(t); };
         hote->surLigneSysteme = [this](const QString& t) { AfficherLigneSysteme(t); };
+        hote->surInterruption = [this] { return filtre_->Interrompu(); };
+        hote->surEffacerInterruption = [this] { filtre_->Effacer(); };
     }
 
     setWindowTitle(TitreBase());
@@ -129,18 +160,32 @@ FenetrePrincipale::FenetrePrincipale(Travail& travail, Configuration& configurat
     if (travail_.Demandes()) ArmerInactif();
 }
 
+void FenetrePrincipale::AppliquerOptions() {
+    const bool grecques = travail_.options & option::LettresGrecques;
+    saisie_->FixerDisponible(grecques);
+    menuSaisie_->FixerGrecques(grecques);
+    if (!grecques) selecteur_->hide();
+}
+
 FenetrePrincipale::~FenetrePrincipale() {
     if (auto* hote = dynamic_cast<HoteBureau*>(&travail_.hote())) {
         hote->surMiseAJour = nullptr;
         hote->surLigneInfo = nullptr;
         hote->surLigneSysteme = nullptr;
+        hote->surInterruption = nullptr;
+        hote->surEffacerInterruption = nullptr;
     }
+    BoitesMessages::FixerSurBoite(nullptr);
+    filtre_->Activer(false);
+    qApp->removeEventFilter(saisie_);
+    qApp->removeEventFilter(menuSaisie_);
     minuterie_.stop();
     // The children go after this object: none may call back into it meanwhile.
     disconnect(zone_, nullptr, this, nullptr);
     zone_->removeEventFilter(this);
     for (QMdiSubWindow* s : sousFenetres_)
         if (s) s->removeEventFilter(this);
+    if (sousFeuille_) sousFeuille_->removeEventFilter(this);
     delete imprimante_;
 }
 
@@ -412,6 +457,17 @@ void FenetrePrincipale::Executer(Commande commande) {
 
 void FenetrePrincipale::CommandeFichier(Commande commande, const QString& nom) {
     if (!dialogues_) return;
+    if (commande != C::Ouvrir) {
+        // The file keeps the desk and its windows as they are now.
+        NoterBureau();
+        for (int n = 1; n <= TableFenetres::NbFenetres; ++n)
+            NoterGeometrie(n);
+        const QSize client = ZoneClient();
+        if (!client.isEmpty()) {
+            travail_.bureau.largeurClient = client.width();
+            travail_.bureau.hauteurClient = client.height();
+        }
+    }
     ResultatCommande resultat;
     if (commande == C::Ouvrir)
         resultat = OuvrirTravail(travail_, *dialogues_, nom);
@@ -422,7 +478,16 @@ void FenetrePrincipale::CommandeFichier(Commande commande, const QString& nom) {
     if (resultat.fait && !travail_.fichierCourant.isEmpty())
         AjouterHistorique(travail_.fichierCourant);
     if (commande == C::Ouvrir && feuille_) feuille_->Recharger();
+    if (commande == C::Ouvrir && resultat.fait) AppliquerBureau();
     Actualiser();
+    // The windows of the file take the bounds and states it gave them.
+    if (commande == C::Ouvrir && resultat.fait) {
+        synchronisation_ = true;
+        for (int n = 1; n <= TableFenetres::NbFenetres; ++n)
+            AppliquerGeometrie(n);
+        synchronisation_ = false;
+        SynchroniserFenetres();
+    }
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* event) {
@@ -465,14 +530,23 @@ void FenetrePrincipale::OuvrirFeuilleCalcul() {
     if (!feuille_) {
         feuille_ = new FenetreFeuille(travail_);
         sousFeuille_ = zone_->addSubWindow(feuille_);
+        // Closed, it is only hidden: it keeps its fonts and colours for the next time.
+        sousFeuille_->setAttribute(Qt::WA_DeleteOnClose, false);
+        sousFeuille_->installEventFilter(this);
         // Its own menu saves while the desk's file items wait for a curve window.
         connect(feuille_, &FenetreFeuille::enregistrerDemande, this,
                 [this] { CommandeFichier(C::Enregistrer); });
         connect(feuille_, &FenetreFeuille::enregistrerSousDemande, this,
                 [this] { CommandeFichier(C::EnregistrerSous); });
+        // Its own runs go under the input filter too.
+        connect(feuille_, &FenetreFeuille::calculEnCours, this, [this](bool enCours) {
+            filtre_->Activer(enCours);
+            if (!enCours && !filtre_->Actif() && travail_.Demandes()) ArmerInactif();
+        });
         connect(feuille_, &FenetreFeuille::aideDemandee, this,
                 [] { Aide::Ouvrir(QString::fromLatin1(kPageFeuille)); });
     }
+    feuille_->show();
     sousFeuille_->show();
     zone_->setActiveSubWindow(sousFeuille_);
     ActualiserOnglets(false);
@@ -494,6 +568,7 @@ void FenetrePrincipale::MasquerIconesEtInfo(bool masquer) {
 // --- What the desk shows ----------------------------------------------------------------------
 
 void FenetrePrincipale::Actualiser() {
+    AppliquerOptions();
     SynchroniserFenetres();
     ActualiserMenus();
     ActualiserOnglets(true);
@@ -595,6 +670,11 @@ void FenetrePrincipale::ActualiserOnglets(bool reconstruire) {
 
 void FenetrePrincipale::OngletClique(int index) {
     if (etat_->Classeur()->currentIndex() != LigneEtat::PageFenetres || index < 0) return;
+    // Leaving "Calcul" closes a calculation window that fills the desk (not in mosaic mode);
+    // the window may refuse while its sheet does not compute.
+    const bool quitteCalcul = etat_->OngletsFenetres()->currentIndex() == 0 && index != 0;
+    if (quitteCalcul && sousFeuille_ && sousFeuille_->isVisible() && sousFeuille_->isMaximized())
+        sousFeuille_->close();
     if (index == 0) {
         Executer(C::FeuilleCalcul);
         return;
@@ -607,8 +687,6 @@ void FenetrePrincipale::OngletClique(int index) {
     const int numero = textesBureau::FenetreDeLOnglet(table, index);
     QMdiSubWindow* s = SousFenetre(numero);
     if (!s) return;
-    // Leaving "Calcul": a calculation window filling the desk gives way.
-    if (sousFeuille_ && sousFeuille_->isMaximized()) sousFeuille_->hide();
     table.Activer(numero);
     s->show();
     s->raise();
@@ -672,7 +750,16 @@ void FenetrePrincipale::AppliquerGeometrie(int numero) {
         f->largeur = std::max(200, client.width() * 2 / 3);
         f->hauteur = std::max(150, client.height() * 2 / 3);
     }
-    s->setGeometry(f->gauche, f->haut, f->largeur, f->hauteur);
+    // Showing the sub-window in another state notes its geometry again: the values go first.
+    const QRect bornes(f->gauche, f->haut, f->largeur, f->hauteur);
+    const std::uint8_t etat = f->etat;
+    if (etat == EtatBureau::Maximise) {
+        if (!s->isMaximized()) s->showMaximized();
+        return;
+    }
+    if (s->isMaximized() || s->isMinimized()) s->showNormal();
+    s->setGeometry(bornes);
+    if (etat == EtatBureau::Minimise) s->showMinimized();
 }
 
 void FenetrePrincipale::NoterGeometrie(int numero) {
@@ -729,6 +816,14 @@ bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* event) {
         if (event->type() == QEvent::Resize) ClientChange();
         return QMainWindow::eventFilter(objet, event);
     }
+    // Only its own hiding counts, not the desk's.
+    if (objet == sousFeuille_ && event->type() == QEvent::Hide && feuilleActive_ &&
+        sousFeuille_->isHidden()) {
+        // The calculation window closed: the curve windows' menus come back.
+        feuilleActive_ = false;
+        ActualiserMenus();
+        return QMainWindow::eventFilter(objet, event);
+    }
     auto* s = qobject_cast<QMdiSubWindow*>(objet);
     const int numero = s ? s->property("numero").toInt() : 0;
     if (!numero || synchronisation_) return QMainWindow::eventFilter(objet, event);
@@ -777,6 +872,35 @@ void FenetrePrincipale::NoterBureau() {
     bureau.hauteur = height();
 }
 
+void FenetrePrincipale::AppliquerBureau() {
+    // Moving the desk notes its frame again: the values go first.
+    const EtatBureau b = travail_.bureau;
+    if (b.etat == EtatBureau::Maximise) {
+        if (isVisible())
+            showMaximized();
+        else
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        return;
+    }
+    // A desk saved minimised opens normal: a file must not hide the program.
+    if (isVisible() && (isMaximized() || isMinimized()))
+        showNormal();
+    else
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    QRect cadre(b.gauche, b.haut, std::max(b.largeur, 200), std::max(b.hauteur, 150));
+    // A frame saved on a larger screen stays reachable.
+    if (const QScreen* ecran = screen()) {
+        const QRect ecrans = ecran->availableVirtualGeometry();
+        cadre.setSize(cadre.size().boundedTo(ecrans.size()));
+        cadre.moveLeft(std::clamp(cadre.left(), ecrans.left(),
+                                  std::max(ecrans.left(), ecrans.right() + 1 - cadre.width())));
+        cadre.moveTop(std::clamp(cadre.top(), ecrans.top(),
+                                 std::max(ecrans.top(), ecrans.bottom() + 1 - cadre.height())));
+    }
+    move(cadre.topLeft());
+    resize(cadre.size());
+}
+
 void FenetrePrincipale::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) NoterBureau();
@@ -792,6 +916,8 @@ void FenetrePrincipale::ArmerInactif() {
 }
 
 void FenetrePrincipale::Inactif() {
+    // The work that runs lets events through: the requests wait until it ends.
+    if (filtre_->Actif()) return;
     if (travail_.TableDesFenetres().NbOuvertes() == 0) return;
     SynchroniserFenetres();
     if (travail_.Demandes()) TraiterDemandes();
@@ -816,8 +942,11 @@ void FenetrePrincipale::ChangerNbPoints() {
 }
 
 void FenetrePrincipale::LancerFeuille() {
+    filtre_->Activer(true);
     travail_.Feuille().LancerFeuille(0);
+    filtre_->Activer(false);
     if (feuille_) feuille_->RafraichirResultats();
+    if (!filtre_->Actif() && travail_.Demandes()) ArmerInactif();
 }
 
 void FenetrePrincipale::ResoudreAxes(int fenetre) {

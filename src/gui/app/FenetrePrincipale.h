@@ -26,7 +26,11 @@ class CadreFenetre;
 class Configuration;
 class DialoguesFichier;
 class FenetreFeuille;
+class FiltreEntrees;
 class LigneEtat;
+class MenuSaisie;
+class SaisieGrecque;
+class SelecteurGrec;
 class Travail;
 
 // The desk: the program's main window. It holds a frame per open window of the work's window
@@ -57,6 +61,12 @@ public:
     TraitementDemandes& Traitement() { return traitement_; }
     // The recent-file items of "&Fichier", newest first.
     QList<QAction*> ActionsHistorique() const { return historique_; }
+    // Greek typing, the edit fields' pop-up menu and the Greek-letter picker, for every form.
+    SaisieGrecque* Saisie() const { return saisie_; }
+    MenuSaisie* PopupSaisie() const { return menuSaisie_; }
+    SelecteurGrec* Selecteur() const { return selecteur_; }
+    // On while the calculation sheet runs; message boxes suspend it.
+    FiltreEntrees* Filtre() const { return filtre_; }
 
     // Runs a command as its menu item or icon does; a command that is disabled does nothing.
     void Executer(Commande commande);
@@ -78,6 +88,8 @@ public:
     // "&Nouveau": with confirmer and a window open, asks "Réinitialisation complète" first.
     void NouveauTravail(bool confirmer);
     void OuvrirFichier(const QString& nom);
+    // What follows the options word on the desk: the Greek letters (0x0100).
+    void AppliquerOptions();
 
     // Maintenance mode closes without the quit dialog.
     void FixerMaintenance(bool maintenance) { maintenance_ = maintenance; }
@@ -125,6 +137,8 @@ private:
     void ClientChange();
     // The desk's frame and state as the work file keeps them.
     void NoterBureau();
+    // The desk's state and frame as a work file just read keeps them.
+    void AppliquerBureau();
     void CommandeFichier(Commande commande, const QString& nom = QString());
     void AppliquerGeometrie(int numero);
     void NoterGeometrie(int numero);
@@ -147,6 +161,10 @@ private:
     std::array<QMdiSubWindow*, 16> sousFenetres_{};
     QPointer<FenetreFeuille> feuille_;
     QPointer<QMdiSubWindow> sousFeuille_;
+    SaisieGrecque* saisie_ = nullptr;
+    MenuSaisie* menuSaisie_ = nullptr;
+    SelecteurGrec* selecteur_ = nullptr;
+    FiltreEntrees* filtre_ = nullptr;
     QTimer minuterie_;
     QSize client_;
     QPrinter* imprimante_ = nullptr;

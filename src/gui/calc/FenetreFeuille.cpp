@@ -341,7 +341,9 @@ void FenetreFeuille::Lancer(int premiereLigne) {
     const bool actif = feuille_.etat.fenetreActive;
     feuille_.etat.fenetreActive = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    emit calculEnCours(true);
     feuille_.LancerFeuille(premiereLigne);
+    emit calculEnCours(false);
     QApplication::restoreOverrideCursor();
     feuille_.etat.fenetreActive = actif;
     ApresCalcul();

@@ -53,6 +53,8 @@ public:
     bool Imprimer(QPrinter& imprimante);
 
 signals:
+    // Around each run of the sheet from this window (the desk filters the input meanwhile).
+    void calculEnCours(bool enCours);
     void enregistrerDemande();
     void enregistrerSousDemande();
     void aideDemandee();

@@ -26,8 +26,13 @@ public:
     void FenetreOuverteOuFermee(int, bool) override {}
     QString DemanderNomFichier(const QString& titre, const QStringList& filtres,
                                bool enregistrer) override;
-    bool Interrompu() override { return false; }
-    void EffacerInterruption() override {}
+    // The desk's interruption check (Escape seen by its input filter) and its reset.
+    std::function<bool()> surInterruption;
+    std::function<void()> surEffacerInterruption;
+    bool Interrompu() override { return surInterruption && surInterruption(); }
+    void EffacerInterruption() override {
+        if (surEffacerInterruption) surEffacerInterruption();
+    }
 
 protected:
     void MontrerErreur(const QString& texte) override;

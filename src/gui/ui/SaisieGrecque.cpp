@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include <utility>
 
@@ -23,7 +24,10 @@ constexpr std::pair<char, char16_t> kTouches[] = {
 };
 
 bool EstChampDeSaisie(QObject* objet) {
-    return qobject_cast<QLineEdit*>(objet) || qobject_cast<QComboBox*>(objet);
+    if (qobject_cast<QLineEdit*>(objet) || qobject_cast<QComboBox*>(objet)) return true;
+    // A multi-line editor takes Greek letters too (the sheet's lines), unless it only shows.
+    const auto* editeur = qobject_cast<QPlainTextEdit*>(objet);
+    return editeur && !editeur->isReadOnly();
 }
 
 bool EstModificateur(int touche) {

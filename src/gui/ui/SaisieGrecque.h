@@ -5,10 +5,10 @@
 
 namespace pelavorine {
 
-// Greek typing in the edit fields and combo boxes: while the Greek letters are available
-// (option "Utiliser les lettres grecques"), a key pressed with Alt switches Greek typing on
-// or off and is swallowed; while it is on, a typed Latin letter becomes its Greek letter.
-// The desk keeps one and installs it on the application (or on a form).
+// Greek typing in the edit fields, combo boxes and editable multi-line editors: while the Greek
+// letters are available (option "Utiliser les lettres grecques"), a key pressed with Alt switches
+// Greek typing on or off and is swallowed; while it is on, a typed Latin letter becomes its Greek
+// letter. The desk keeps one and installs it on the application (or on a form).
 class SaisieGrecque : public QObject {
     Q_OBJECT
 public:
