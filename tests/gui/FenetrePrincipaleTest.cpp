@@ -363,6 +363,36 @@ private slots:
         QCOMPARE(demandes.size(), 3);
     }
 
+    void externalModulesAreStartedOnce() {
+        BoitesAuto boites;
+        Bureau b;
+        const QString marque = b.dossier.filePath("lance.txt");
+        const QString programme = b.dossier.filePath("module.sh");
+        {
+            QFile f(programme);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QString("#!/bin/sh\necho lance >> '%1'\n").arg(marque).toUtf8());
+        }
+        QFile::setPermissions(programme, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile(b.dossier.filePath("outil.so")).open(QIODevice::WriteOnly);
+        b.configuration.modulesExternes.Lire(
+            {{"Mon module", programme}, {"Bibliothèque", b.dossier.filePath("outil.so")}},
+            b.dossier.path(), {});
+        b.fenetre->Actualiser();
+        QList<QAction*> items;
+        for (QAction* a : b.fenetre->Menu(C::MenuExecuter)->actions())
+            if (a->text() == "Mon module" || a->text() == "Bibliothèque") items << a;
+        QCOMPARE(items.size(), 2);
+        QVERIFY(items[0]->isEnabled());
+        QVERIFY(!items[1]->isEnabled()); // processing libraries wait for their runner
+        items[0]->trigger();
+        QTRY_VERIFY(QFile::exists(marque));
+
+        QFile::remove(programme);
+        items[0]->trigger();
+        QCOMPARE(boites.textes, QStringList{"Impossible de trouver " + programme});
+    }
+
     void resizingTheDeskRescalesTheWindows() {
         Bureau b;
         b.fenetre->resize(800, 600);

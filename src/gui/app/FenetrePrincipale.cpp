@@ -21,6 +21,7 @@
 #include "files/DialoguesFichier.h"
 #include "store/Configuration.h"
 #include "store/Genres.h"
+#include "store/ModulesExternes.h"
 #include "store/TypeId.h"
 #include "ui/BoitesMessages.h"
 #include "ui/FiltreEntrees.h"
@@ -32,6 +33,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -42,6 +44,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -576,8 +579,8 @@ void FenetrePrincipale::Actualiser() {
     ActualiserHistorique();
     AfficherLigneSysteme(QString());
 
-    // The external modules found at start-up, after a separator; their runner is not part of
-    // this program yet, so they are listed disabled.
+    // The external modules found at start-up, after a separator. Programs are started; the
+    // processing libraries wait for their runner and are listed disabled.
     QMenu* executer = menus_.value(C::MenuExecuter);
     for (QAction* a : modules_) {
         executer->removeAction(a);
@@ -588,9 +591,28 @@ void FenetrePrincipale::Actualiser() {
     if (!liste.isEmpty()) modules_ << executer->addSeparator();
     for (const auto& module : liste) {
         QAction* a = executer->addAction(module.titre);
-        a->setEnabled(false);
+        const bool bibliotheque =
+            module.chemin.endsWith(QStringLiteral(".so"), Qt::CaseInsensitive) ||
+            module.chemin.endsWith(QStringLiteral(".dll"), Qt::CaseInsensitive);
+        a->setEnabled(!bibliotheque);
+        const QString chemin = module.chemin;
+        connect(a, &QAction::triggered, this, [this, chemin] { LancerModule(chemin); });
         modules_ << a;
     }
+}
+
+void FenetrePrincipale::LancerModule(const QString& chemin) {
+    if (!QFileInfo(chemin).isFile()) {
+        travail_.hote().Erreur(tr("Impossible de trouver ") + chemin);
+        return;
+    }
+    // A module already running is not started twice: the desk steps back for it.
+    if (ModulesExternes::EnCours(chemin)) {
+        lower();
+        return;
+    }
+    if (!QProcess::startDetached(chemin, {}, QFileInfo(chemin).path()))
+        travail_.hote().Erreur(tr("Impossible de trouver ") + chemin);
 }
 
 void FenetrePrincipale::ActualiserTitre() {

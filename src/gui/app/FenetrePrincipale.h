@@ -87,6 +87,8 @@ public:
     QSize ZoneClient() const;
     // "&Nouveau": with confirmer and a window open, asks "Réinitialisation complète" first.
     void NouveauTravail(bool confirmer);
+    // An external module of the "E&xécuter" menu: a program is started unless it runs already.
+    void LancerModule(const QString& chemin);
     void OuvrirFichier(const QString& nom);
     // What follows the options word on the desk: the Greek letters (0x0100).
     void AppliquerOptions();
