@@ -54,8 +54,9 @@ public:
     }
     ChoixEnregistrement DemanderEnregistrement(const QString&, const QString&) override {
         ++enregistrements;
-        return {};
+        return {nomEnregistrement, {}, false};
     }
+    QString nomEnregistrement;
     int enregistrements = 0;
     bool ReglerExportTexte(ReglagesExportTexte&) override { return false; }
 };
@@ -361,6 +362,36 @@ private slots:
         m.fenetre->FixerMaintenance(true);
         QVERIFY(m.fenetre->close());
         QCOMPARE(demandes.size(), 3);
+    }
+
+    void sheetTypedRunSavedAndReopened() {
+        BoitesAuto boites;
+        QTemporaryDir dossier;
+        const QString nom = dossier.filePath("charge.PL2");
+        {
+            Bureau b;
+            b.dialogues.nomEnregistrement = nom;
+            b.fenetre->Executer(C::FeuilleCalcul);
+            FenetreFeuille* feuille = b.fenetre->Feuille();
+            QVERIFY(feuille);
+            feuille->Editeur()->setFocus();
+            QTest::keyClicks(feuille->Editeur(), "E=5");
+            QTest::keyClick(feuille->Editeur(), Qt::Key_Return);
+            QTest::keyClicks(feuille->Editeur(), "U=E*(1-EXP(-T/0.001))");
+            feuille->Executer(); // "&Exécuter" of the sheet window
+            QCOMPARE(feuille->PanneauResultats()->toPlainText().section('\n', 0, 0).trimmed(),
+                     QString("5.00"));
+            emit feuille->enregistrerSousDemande(); // its "En&registrer sous..."
+            QCOMPARE(b.travail.fichierCourant, nom);
+            QVERIFY(b.fenetre->windowTitle().contains("charge.PL2"));
+        }
+        Bureau relu;
+        relu.fenetre->OuvrirFichier(nom);
+        relu.fenetre->Executer(C::FeuilleCalcul);
+        QCOMPARE(relu.fenetre->Feuille()->Editeur()->toPlainText(),
+                 QString("E=5\nU=E*(1-EXP(-T/0.001))"));
+        QTRY_VERIFY(relu.travail.Variables().IndexVariable("U") != 0);
+        QVERIFY(boites.textes.isEmpty());
     }
 
     void externalModulesAreStartedOnce() {
