@@ -536,6 +536,10 @@ void FenetrePrincipale::OuvrirFeuilleCalcul() {
         // Closed, it is only hidden: it keeps its fonts and colours for the next time.
         sousFeuille_->setAttribute(Qt::WA_DeleteOnClose, false);
         sousFeuille_->installEventFilter(this);
+        // First shown over the right half of the desk, whole.
+        const QSize client = ZoneClient();
+        if (client.width() >= 300 && client.height() >= 200)
+            sousFeuille_->setGeometry(client.width() / 2, 0, client.width() / 2, client.height());
         // Its own menu saves while the desk's file items wait for a curve window.
         connect(feuille_, &FenetreFeuille::enregistrerDemande, this,
                 [this] { CommandeFichier(C::Enregistrer); });
@@ -764,8 +768,11 @@ void FenetrePrincipale::AppliquerGeometrie(int numero) {
     QMdiSubWindow* s = SousFenetre(numero);
     if (!f || !s) return;
     if (f->largeur <= 0 || f->hauteur <= 0) {
-        // A new window: two thirds of the client area, each one a little lower.
-        const QSize client = ZoneClient();
+        // A new window: two thirds of the client area, each one a little lower. Before the
+        // desk is laid out its area is the one the work notes, and the first layout rescales.
+        QSize client = ZoneClient();
+        if (client.width() < 300 || client.height() < 200)
+            client = QSize(travail_.bureau.largeurClient, travail_.bureau.hauteurClient);
         const int decalage = 20 * (travail_.TableDesFenetres().NbOuvertes() - 1);
         f->gauche = decalage;
         f->haut = decalage;
@@ -802,8 +809,12 @@ void FenetrePrincipale::ClientChange() {
     if (nouveau == client_ || nouveau.isEmpty()) return;
     TableFenetres& table = travail_.TableDesFenetres();
     const QMdiSubWindow* courante = SousFenetre(table.FenetreCourante());
-    if (client_.isValid() && !client_.isEmpty() && !(courante && courante->isMaximized())) {
-        geometrieBureau::Redimensionner(table, client_.width(), client_.height(), nouveau.width(),
+    // Before the first layout the windows were placed on the area the work notes.
+    const QSize ancien = client_.isValid() && !client_.isEmpty()
+                             ? client_
+                             : QSize(travail_.bureau.largeurClient, travail_.bureau.hauteurClient);
+    if (!ancien.isEmpty() && !(courante && courante->isMaximized())) {
+        geometrieBureau::Redimensionner(table, ancien.width(), ancien.height(), nouveau.width(),
                                         nouveau.height());
         synchronisation_ = true;
         for (int n = 1; n <= TableFenetres::NbFenetres; ++n)
