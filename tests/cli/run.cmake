@@ -1,16 +1,5 @@
 # "pelavorine-cli run" runs a calculation sheet and reports it as one JSON document.
-function(lancer attendu)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL ${attendu})
-    message(FATAL_ERROR "pelavorine-cli ${ARGN}: status ${rc}, expected ${attendu}\n${out}${err}")
-  endif()
-  set(doc "${out}" PARENT_SCOPE)
-endfunction()
-function(egal valeur attendu)
-  if(NOT "${valeur}" STREQUAL "${attendu}")
-    message(FATAL_ERROR "got '${valeur}', expected '${attendu}' in\n${doc}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/commun.cmake)
 
 # Lines from --line and from a sheet file, in the order written; results per line.
 file(WRITE ${WORK}/feuille.txt "{ a comment line\nK=2*3 ; comment\n")
