@@ -270,6 +270,11 @@ TEST(MenusBureauTest, EachKeyBelongsToOneCommandAndMenusComeBeforeTheirItems) {
         touches.insert(touche);
     }
     EXPECT_TRUE(touches.contains(QStringLiteral("F7"))); // "&Synthèse harmonique"
+    // The holder decides what a command does to the work (processing marks it modified).
+    EXPECT_EQ(MenuDe(Commande::Vecteurs), Commande::MenuTraitements);
+    EXPECT_EQ(MenuDe(Commande::SortiesLogiques), Commande::MenuExecuter);
+    EXPECT_EQ(MenuDe(Commande::Droites), Commande::MenuFleches);
+    EXPECT_EQ(MenuDe(Commande::NotationIngenieur), Commande::NbCommandes);
     // Every icon carries a command the user can name.
     for (const IconeBureau& i : IconesDuBureau())
         EXPECT_FALSE(QString::fromUtf8(i.bulle).isEmpty()) << i.nom;

@@ -117,6 +117,8 @@ private slots:
         QVERIFY(boites.bureauMontre);
         pelavorine::FenetrePrincipale& bureau = programme.Bureau();
         QVERIFY(bureau.isMaximized());
+        QCOMPARE(bureau.font().family(), QStringLiteral("Arial"));
+        QCOMPARE(bureau.font().pointSize(), 10);
         pelavorine::Rideau* rideau = programme.RideauDemarrage();
         QVERIFY(rideau->isVisible());
         QVERIFY(rideau->geometry().contains(bureau.Zone()->geometry()));

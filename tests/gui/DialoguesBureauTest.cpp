@@ -113,6 +113,25 @@ private slots:
         QVERIFY(d.Description().isEmpty());
     }
 
+    void enterInTheDescriptionNeverConfirmsTheDialog() {
+        const QString fichier = dossier_.filePath(QStringLiteral("present.PL2"));
+        QCOMPARE(FichierTravail::EcrireTravail(*travail_, fichier, travail_->conserves), 0);
+        for (const bool ouvrir : {true, false}) {
+            DialogueFichier d(nullptr, ouvrir, dossier_.path(), QString(), 0, QString(), 0);
+            d.selectFile(fichier);
+            d.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            d.ChampDescription()->setFocus();
+            QTest::keyClick(d.ChampDescription(), Qt::Key_A);
+            QTest::keyClick(d.ChampDescription(), Qt::Key_Return);
+            QTest::keyClick(d.ChampDescription(), Qt::Key_B);
+            QVERIFY2(d.isVisible(), ouvrir ? "open" : "save");
+            QCOMPARE(d.result(), 0);
+            // Read-only when opening: the keys change nothing; when saving, Enter is a new line.
+            QCOMPARE(d.Description(), ouvrir ? QString() : QStringLiteral("a\nb"));
+        }
+    }
+
     void openCommandReturnsTheFileAndTheCheckedParts() {
         const QString fichier = dossier_.filePath(QStringLiteral("lu.PL2"));
         QCOMPARE(FichierTravail::EcrireTravail(*travail_, fichier, travail_->conserves), 0);
@@ -291,13 +310,14 @@ private slots:
         Aide::FixerDossier(QString());
     }
 
-    void shippedHelpHasEveryPageTheDialogsName() {
+    void shippedHelpHasEveryPageTheDialogsAndWindowsName() {
         Aide::FixerDossier(QString()); // the program's own help folder
         const QString accueil = QDir(Aide::Dossier()).filePath(QStringLiteral("Accueil.htm"));
         QVERIFY2(QFileInfo(accueil).isFile(), qPrintable(accueil));
         for (const char* page :
              {"\\Fichiers\\FichierOuvrir.htm", "\\Fichiers\\FichierEnregistrer.htm",
-              "\\Calculs\\FeuilleDeCalcul.htm", "\\Interface\\Fenetres.htm"})
+              "\\Calculs\\FeuilleDeCalcul.htm", "\\Interface\\Fenetres.htm",
+              "\\Outils\\OutilImagesVideo.htm"})
             QVERIFY2(Aide::Chemin(QLatin1String(page)) != accueil, page);
     }
 

@@ -4,6 +4,7 @@
 #include "HoteScripte.h"
 #include "Travail.h"
 #include "calc/FeuilleCalcul.h"
+#include "ui/SelecteurGrec.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -11,7 +12,9 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
@@ -88,6 +91,50 @@ private slots:
         b.Frapper(QStringLiteral("α"));
         QVERIFY(b.feuille().Lignes().value(0).endsWith(QStringLiteral("aα")));
         QCOMPARE(b.editeur()->toPlainText(), b.feuille().Lignes().value(0));
+    }
+
+    void greekLettersOpenThePickerThatTypesIntoTheSheet() {
+        Banc b;
+        b.Taper(QStringLiteral("a=1"));
+        b.CurseurFinLigne(0);
+        b.Declencher("lettresGrecques");
+        pelavorine::SelecteurGrec* s = b.fenetre.Selecteur();
+        QVERIFY(s);
+        QVERIFY(s->isVisible());
+        QCOMPARE(s->Cible(), static_cast<QWidget*>(b.editeur()));
+        // Cell 1 + 7 × 4: the small beta.
+        const QSize cellule(s->width() / pelavorine::SelecteurGrec::kColonnes,
+                            s->height() / pelavorine::SelecteurGrec::kLignes);
+        QTest::mouseClick(s, Qt::LeftButton, {},
+                          QPoint(cellule.width() * 3 / 2, cellule.height() * 9 / 2));
+        QCOMPARE(b.feuille().Lignes(), QStringList{QStringLiteral("a=1β")});
+        // The line length rule holds for picked letters as for typed ones.
+        b.Taper(QString(121, QLatin1Char('x')));
+        b.CurseurFinLigne(0);
+        QTest::mouseClick(s, Qt::LeftButton, {},
+                          QPoint(cellule.width() * 3 / 2, cellule.height() * 9 / 2));
+        QCOMPARE(b.feuille().Lignes().value(0).size(), 121);
+    }
+
+    void tabsLeadToTheSpreadsheetAndTheCurveWindows() {
+        Banc b;
+        QTabBar* onglets = b.fenetre.Onglets();
+        QSignalSpy tableur(&b.fenetre, &pelavorine::FenetreFeuille::tableurDemande);
+        QSignalSpy fenetre(&b.fenetre, &pelavorine::FenetreFeuille::fenetreDemandee);
+        b.fenetre.FixerFenetres({QStringLiteral("1"), QStringLiteral("3")});
+        b.fenetre.FixerFenetres({QStringLiteral("2"), QStringLiteral("A1")}); // replaces
+        QStringList textes;
+        for (int i = 0; i < onglets->count(); ++i)
+            textes << onglets->tabText(i);
+        QCOMPARE(textes, (QStringList{QStringLiteral("Calcul"), QStringLiteral("Tableur"),
+                                      QStringLiteral("2"), QStringLiteral("A1")}));
+        for (int i : {3, 1, 0}) {
+            QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(i).center());
+            QCOMPARE(onglets->currentIndex(), 0); // this window stays the sheet
+        }
+        QCOMPARE(fenetre.count(), 1);
+        QCOMPARE(fenetre.at(0).at(0).toString(), QStringLiteral("A1"));
+        QCOMPARE(tableur.count(), 1);
     }
 
     void anErrorGoesToTheStatusLineWithTheFaultyWordSelected() {

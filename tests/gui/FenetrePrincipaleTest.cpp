@@ -4,6 +4,7 @@
 #include "app/DialogueQuitter.h"
 #include "app/DialogueTitresFenetres.h"
 #include "app/LigneEtat.h"
+#include "app/Rideau.h"
 #include "calc/EditeurFeuille.h"
 #include "calc/FenetreFeuille.h"
 #include "calc/FeuilleCalcul.h"
@@ -19,6 +20,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -59,6 +61,17 @@ public:
     QString nomEnregistrement;
     int enregistrements = 0;
     bool ReglerExportTexte(ReglagesExportTexte&) override { return false; }
+};
+
+// Counts the events of one type an object receives.
+struct Compteur : QObject {
+    QEvent::Type type;
+    int nombre = 0;
+    Compteur(QObject* cible, QEvent::Type t) : type(t) { cible->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == type) ++nombre;
+        return false;
+    }
 };
 
 // Message boxes answered "Oui" (or OK) without showing, noting the texts.
@@ -224,6 +237,16 @@ private slots:
         b.fenetre->Zone()->setActiveSubWindow(b.fenetre->SousFenetre(1));
         QVERIFY(b.fenetre->Action(C::Enregistrer)->isEnabled());
         QCOMPARE(b.fenetre->Etat()->OngletsFenetres()->currentIndex(), 2);
+
+        // The sheet window's own tabs follow the open windows and lead to them.
+        b.Ouvrir({3});
+        QTabBar* onglets = b.fenetre->Feuille()->Onglets();
+        QTRY_COMPARE(onglets->count(), 4);
+        QCOMPARE(onglets->tabText(3), QStringLiteral("n° 3"));
+        b.fenetre->Zone()->setActiveSubWindow(b.fenetre->SousFenetre(1));
+        onglets->setCurrentIndex(3);
+        QCOMPARE(b.travail.TableDesFenetres().FenetreCourante(), 3);
+        QCOMPARE(b.fenetre->Zone()->activeSubWindow(), b.fenetre->SousFenetre(3));
     }
 
     void idleProcessingDrawsEachFrameOnce() {
@@ -331,6 +354,85 @@ private slots:
         QVERIFY(b.fenetre->Action(C::MasquerIconesInfo)->isChecked());
         QVERIFY(!b.fenetre->BarreIcones()->isVisible());
         QVERIFY(!b.fenetre->Etat()->isVisible());
+    }
+
+    void processingMarksTheWorkAndNewWorkStartsBehindTheCurtain() {
+        Bureau b;
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        QVERIFY(!b.travail.modifie);
+        b.fenetre->Executer(C::RafraichirFenetre);
+        QVERIFY(!b.travail.modifie);
+        b.fenetre->Executer(C::FeuilleCalcul);
+        QVERIFY(b.travail.modifie);
+        auto* sous = qobject_cast<QMdiSubWindow*>(b.fenetre->Feuille()->parentWidget());
+        QVERIFY(sous && sous->isVisible() && !sous->isMaximized());
+
+        auto* rideau = new Rideau(b.fenetre.get());
+        rideau->hide();
+        Compteur couvertures(rideau, QEvent::Show);
+        b.fenetre->NouveauTravail(false);
+        QCOMPARE(couvertures.nombre, 1);
+        QVERIFY(!rideau->isVisible());
+        QVERIFY(b.fenetre->isMaximized());
+        QVERIFY(!b.travail.modifie);
+        QVERIFY(b.fenetre->SousFenetre(1) && !b.fenetre->SousFenetre(1)->isMaximized());
+        // The calculation window waits hidden and comes back over the whole desk.
+        QVERIFY(!sous->isVisible());
+        b.fenetre->Executer(C::FeuilleCalcul);
+        QVERIFY(sous->isVisible() && sous->isMaximized());
+    }
+
+    void dialogsArePaintedWithTheShade() {
+        Bureau b;
+        QDialog d;
+        auto* groupe = new QGroupBox(QStringLiteral("Groupe"), &d);
+        auto* texte = new QLabel(QStringLiteral("x"), groupe);
+        auto* propre = new QLabel(QStringLiteral("y"), groupe);
+        QPalette p = propre->palette();
+        p.setColor(QPalette::WindowText, Qt::darkGreen);
+        propre->setPalette(p);
+        FenetrePrincipale::AppliquerTeinte(&d, 6); // "Rouge"
+        QCOMPARE(d.palette().color(QPalette::Window), QColor(0xF0, 0x50, 0x50));
+        QCOMPARE(groupe->palette().color(QPalette::Window), QColor(0xFF, 0x00, 0x00));
+        QCOMPARE(groupe->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0xFF));
+        QCOMPARE(texte->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x00));
+        QCOMPARE(propre->palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
+        // Another shade replaces the first one's colours.
+        FenetrePrincipale::AppliquerTeinte(&d, 3); // "Cyan"
+        QCOMPARE(groupe->palette().color(QPalette::Window), QColor(0x00, 0xFF, 0xFF));
+        QCOMPARE(texte->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x00));
+
+        // The program's dialogs take the configured shade when they are shown.
+        b.configuration.dialogue = 5; // "Vert"
+        DialogueQuitter quitter(false, b.fenetre.get());
+        quitter.show();
+        QCOMPARE(quitter.palette().color(QPalette::Window), QColor(0x00, 0xE0, 0xB6));
+    }
+
+    void iconHintsSitBelowTheIconOrAboveOverAFullWindow() {
+        Bureau b;
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        QWidget* bouton = b.fenetre->BarreIcones()->widgetForAction(b.fenetre->Icone(C::Ouvrir));
+        QVERIFY(bouton);
+        const auto bulle = [&]() -> QLabel* {
+            QHelpEvent e(QEvent::ToolTip, QPoint(4, 4), bouton->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(bouton, &e);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible())
+                    return qobject_cast<QLabel*>(w);
+            return nullptr;
+        };
+        QLabel* dessous = bulle();
+        QVERIFY(dessous);
+        QCOMPARE(dessous->text(), QStringLiteral("Ouvrir un fichier"));
+        QCOMPARE(dessous->pos(), bouton->mapToGlobal(QPoint(0, bouton->height())));
+
+        b.fenetre->SousFenetre(1)->showMaximized();
+        QLabel* dessus = bulle();
+        QVERIFY(dessus);
+        QCOMPARE(dessus->y() + dessus->height(), bouton->mapToGlobal(QPoint(0, 0)).y());
     }
 
     void closingAsksTheQuitDialog() {

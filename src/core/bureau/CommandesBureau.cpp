@@ -234,6 +234,12 @@ QList<Commande> ActionsFenetre(int tag) {
     return actions;
 }
 
+Commande MenuDe(Commande commande) {
+    for (const ElementMenu& e : MenusDuBureau())
+        if (e.commande == commande) return e.menu;
+    return C::NbCommandes;
+}
+
 QString TexteCommande(Commande commande) {
     for (const ElementMenu& e : MenusDuBureau())
         if (e.commande == commande) return Traduire(e.texte);

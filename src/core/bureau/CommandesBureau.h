@@ -148,6 +148,8 @@ const QList<IconeBureau>& IconesDuBureau();
 // The window actions a pop-up offers: tag 100 (calibrations), 200 (arrangements), 300 (the
 // window itself), or all of them with 0.
 QList<Commande> ActionsFenetre(int tag);
+// The menu holding a command's item; Commande::NbCommandes for a command of no menu.
+Commande MenuDe(Commande commande);
 // The caption of a command (with its "&"), translated; empty for an icon-only command.
 QString TexteCommande(Commande commande);
 // The hint of a window action, translated, empty when it has none.

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFont>
 #include <QMenu>
 #include <QScreen>
 
@@ -31,6 +32,7 @@ Demarrage::Demarrage(const QStringList& arguments)
     // Owned by the desk, which it serves.
     bureau_->FixerDialogues(new DialoguesBureau(bureau_.get(), travail_, configuration_));
     hote_.FixerParent(bureau_.get());
+    bureau_->setFont(QFont(QStringLiteral("Arial"), 10));
     if (const QScreen* ecran = bureau_->screen()) bureau_->setGeometry(ecran->availableGeometry());
     rideau_ = new Rideau(bureau_.get());
     // Shown now: the first-run question is asked over the desk.

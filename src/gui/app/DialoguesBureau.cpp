@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -88,6 +89,7 @@ DialogueFichier::DialogueFichier(QWidget* parent, bool ouvrir, const QString& do
     const int u = fontMetrics().height() / 2;
     description_->setFixedHeight(8 * u + 2 * description_->frameWidth());
     connect(description_, &QPlainTextEdit::textChanged, this, &DialogueFichier::LimiterDescription);
+    description_->installEventFilter(this);
 
     auto* haut = new QHBoxLayout;
     haut->addWidget(label);
@@ -162,6 +164,17 @@ void DialogueFichier::Apercu(const QString& chemin) {
     QString lue;
     if (QFileInfo(chemin).isFile() && FichierTravail::LireEnTete(chemin, lue))
         description_->setPlainText(choixfichier::DescriptionLimitee(lue));
+}
+
+bool DialogueFichier::eventFilter(QObject* objet, QEvent* event) {
+    // Enter in the description is a new line, never the dialog's confirmation, even when the
+    // field is read-only (it then does nothing).
+    if (objet == description_ && event->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(event)->key();
+        if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) && description_->isReadOnly())
+            return true;
+    }
+    return QFileDialog::eventFilter(objet, event);
 }
 
 void DialogueFichier::LimiterDescription() {

@@ -44,6 +44,9 @@ public:
     QCheckBox* CaseAfficherNotes() const { return afficherNotes_; }
     QPushButton* BoutonAide() const { return aide_; }
 
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
 private:
     void Apercu(const QString& chemin);
     void LimiterDescription();

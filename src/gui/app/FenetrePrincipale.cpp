@@ -10,6 +10,7 @@
 #include "app/CadreFenetre.h"
 #include "app/DialogueTitresFenetres.h"
 #include "app/LigneEtat.h"
+#include "app/Rideau.h"
 #include "bureau/ActivationMenus.h"
 #include "bureau/GeometrieBureau.h"
 #include "bureau/HistoriqueFichiers.h"
@@ -22,6 +23,7 @@
 #include "store/Configuration.h"
 #include "store/Genres.h"
 #include "store/ModulesExternes.h"
+#include "store/Teintes.h"
 #include "store/TypeId.h"
 #include "ui/BoitesMessages.h"
 #include "ui/FiltreEntrees.h"
@@ -30,10 +32,14 @@
 #include "ui/SaisieGrecque.h"
 #include "ui/SelecteurGrec.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -45,6 +51,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -52,6 +59,7 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -85,6 +93,28 @@ QIcon IconeTexte(const QString& texte) {
     p.drawText(image.rect(), Qt::AlignCenter, texte);
     return QIcon(image);
 }
+
+// Paints the program's own dialogs with the current shade each time one is shown.
+class PeintreTeintes : public QObject {
+public:
+    PeintreTeintes(QObject* parent, std::function<int()> teinte)
+        : QObject(parent), teinte_(std::move(teinte)) {}
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override {
+        if (event->type() == QEvent::Show && objet->isWidgetType()) {
+            auto* dialogue = qobject_cast<QDialog*>(objet);
+            // The system's dialogs (files, printer, message boxes) keep their own look.
+            if (dialogue &&
+                QByteArray(dialogue->metaObject()->className()).startsWith("pelavorine::"))
+                FenetrePrincipale::AppliquerTeinte(dialogue, teinte_());
+        }
+        return QObject::eventFilter(objet, event);
+    }
+
+private:
+    std::function<int()> teinte_;
+};
 
 QString Initiales(const QString& bulle) {
     QString initiales;
@@ -142,6 +172,8 @@ FenetrePrincipale::FenetrePrincipale(Travail& travail, Configuration& configurat
     };
     BoitesMessages::FixerSurBoite([this](bool ouverte) { filtre_->Suspendre(ouverte); });
 
+    qApp->installEventFilter(new PeintreTeintes(this, [this] { return configuration_.dialogue; }));
+
     minuterie_.setSingleShot(true);
     minuterie_.setInterval(0);
     connect(&minuterie_, &QTimer::timeout, this, &FenetrePrincipale::Inactif);
@@ -188,6 +220,8 @@ FenetrePrincipale::~FenetrePrincipale() {
     zone_->removeEventFilter(this);
     for (QMdiSubWindow* s : sousFenetres_)
         if (s) s->removeEventFilter(this);
+    for (QAction* a : barre_->actions())
+        if (QWidget* w = barre_->widgetForAction(a)) w->removeEventFilter(this);
     if (sousFeuille_) sousFeuille_->removeEventFilter(this);
     delete imprimante_;
 }
@@ -287,6 +321,7 @@ void FenetrePrincipale::CreerIcones() {
         if (QWidget* w = barre_->widgetForAction(a)) {
             w->setObjectName(QString::fromLatin1(i.nom));
             w->setAccessibleName(bulle);
+            w->installEventFilter(this); // its hint is placed by the desk
         }
         icones_.insert(i.commande, a);
         if (i.commande == C::ChoisirMosaique || i.commande == C::ChoisirCalibrage) {
@@ -365,6 +400,8 @@ void FenetrePrincipale::Executer(Commande commande) {
     if (QAction* a = actions_.value(commande, icones_.value(commande)); a && !a->isEnabled())
         return;
     if (!Construite(commande)) return;
+    const Commande menu = MenuDe(commande);
+    if (menu == C::MenuTraitements || menu == C::MenuExecuter) travail_.modifie = true;
     TableFenetres& table = travail_.TableDesFenetres();
     const int courante = table.FenetreCourante();
     switch (commande) {
@@ -391,7 +428,6 @@ void FenetrePrincipale::Executer(Commande commande) {
         OuvrirFeuilleCalcul();
         break;
     case C::LancerCalculs:
-        travail_.modifie = true;
         travail_.Feuille().etat.inhibitionIgnoree = true;
         travail_.DemanderMiseAJour(0x0201);
         break;
@@ -523,10 +559,62 @@ void FenetrePrincipale::NouveauTravail(bool confirmer) {
     travail_.demarrage = true;
     travail_.ReinitialiserTravail(0, Travail::Redessiner | Travail::ToutReconstruire |
                                          Travail::RechargerFeuille | Travail::EffacerNotes);
+    // The new windows are built out of sight, over the whole screen.
+    auto* rideau = findChild<Rideau*>(QString(), Qt::FindDirectChildrenOnly);
+    if (rideau)
+        rideau->Couvrir();
+    else
+        rideau = new Rideau(this);
+    if (isVisible())
+        showMaximized();
+    else
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    SynchroniserFenetres();
+    // The calculation window waits, hidden, to come back over the whole desk.
+    // (Maximised while hidden, it would make the area maximise the curve windows.)
+    if (sousFeuille_) {
+        sousFeuille_->hide();
+        feuilleAgrandie_ = true;
+    }
     travail_.demarrage = false;
+    rideau->hide();
     travail_.modifie = false;
     if (feuille_) feuille_->Recharger();
     Actualiser();
+}
+
+void FenetrePrincipale::AppliquerTeinte(QWidget* dialogue, int numero) {
+    const Teintes::Teinte& t = Teintes::Numero(numero);
+    const QPalette systeme = QApplication::palette();
+    const auto choisir = [&](std::int32_t couleur, QPalette::ColorRole role) {
+        return t.couleursSysteme ? systeme.color(role) : DepuisWindows(couleur);
+    };
+    const QColor forme = choisir(t.forme, QPalette::Button);
+    const QColor groupe = choisir(t.groupe, QPalette::Button);
+    const QColor texteGroupe = choisir(t.texteGroupe, QPalette::Highlight);
+    const QColor texteInterne = choisir(t.texteInterne, QPalette::WindowText);
+    // A widget that chose its own colours keeps them; the ones painted here are marked so
+    // that the next shade replaces theirs.
+    const char* marque = "teinteBureau";
+    const auto peindre = [marque](QWidget* w, std::initializer_list<QPalette::ColorRole> roles,
+                                  const QColor& couleur, bool fond) {
+        if (w->testAttribute(Qt::WA_SetPalette) && !w->property(marque).toBool()) return;
+        QPalette p = w->palette();
+        for (QPalette::ColorRole role : roles)
+            p.setColor(role, couleur);
+        w->setPalette(p);
+        w->setProperty(marque, true);
+        if (fond) w->setAutoFillBackground(true);
+    };
+    peindre(dialogue, {QPalette::Window}, forme, true);
+    for (QGroupBox* g : dialogue->findChildren<QGroupBox*>()) {
+        peindre(g, {QPalette::Window}, groupe, true);
+        peindre(g, {QPalette::WindowText}, texteGroupe, false);
+        for (QWidget* w : g->findChildren<QWidget*>())
+            if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w) ||
+                qobject_cast<QRadioButton*>(w) || qobject_cast<QAbstractItemView*>(w))
+                peindre(w, {QPalette::WindowText, QPalette::Text}, texteInterne, false);
+    }
 }
 
 void FenetrePrincipale::OuvrirFeuilleCalcul() {
@@ -545,6 +633,13 @@ void FenetrePrincipale::OuvrirFeuilleCalcul() {
                 [this] { CommandeFichier(C::Enregistrer); });
         connect(feuille_, &FenetreFeuille::enregistrerSousDemande, this,
                 [this] { CommandeFichier(C::EnregistrerSous); });
+        connect(feuille_, &FenetreFeuille::tableurDemande, this,
+                [this] { Executer(C::ModeTableur); });
+        connect(feuille_, &FenetreFeuille::fenetreDemandee, this, [this](const QString& texte) {
+            const int index =
+                static_cast<int>(textesBureau::Onglets(travail_.TableDesFenetres()).indexOf(texte));
+            if (index >= 2) MontrerFenetreDeLOnglet(index);
+        });
         // Its own runs go under the input filter too.
         connect(feuille_, &FenetreFeuille::calculEnCours, this, [this](bool enCours) {
             filtre_->Activer(enCours);
@@ -554,7 +649,11 @@ void FenetrePrincipale::OuvrirFeuilleCalcul() {
                 [] { Aide::Ouvrir(QString::fromLatin1(kPageFeuille)); });
     }
     feuille_->show();
-    sousFeuille_->show();
+    if (feuilleAgrandie_)
+        sousFeuille_->showMaximized();
+    else
+        sousFeuille_->show();
+    feuilleAgrandie_ = false;
     zone_->setActiveSubWindow(sousFeuille_);
     ActualiserOnglets(false);
 }
@@ -606,6 +705,7 @@ void FenetrePrincipale::Actualiser() {
 }
 
 void FenetrePrincipale::LancerModule(const QString& chemin) {
+    travail_.modifie = true; // like every command of its menu
     if (!QFileInfo(chemin).isFile()) {
         travail_.hote().Erreur(tr("Impossible de trouver ") + chemin);
         return;
@@ -689,6 +789,8 @@ void FenetrePrincipale::ActualiserOnglets(bool reconstruire) {
         for (const QString& t : textes)
             onglets->addTab(t);
     }
+    // The sheet window shows the same window tabs under its panes.
+    if (feuille_) feuille_->FixerFenetres(textes.mid(2));
     const bool feuilleMontree = feuilleActive_ && sousFeuille_ && sousFeuille_->isVisible();
     const int index = feuilleMontree ? 0 : textesBureau::OngletCourant(table);
     if (index >= 0) onglets->setCurrentIndex(index);
@@ -709,6 +811,10 @@ void FenetrePrincipale::OngletClique(int index) {
         Executer(C::ModeTableur);
         return;
     }
+    MontrerFenetreDeLOnglet(index);
+}
+
+void FenetrePrincipale::MontrerFenetreDeLOnglet(int index) {
     TableFenetres& table = travail_.TableDesFenetres();
     const int numero = textesBureau::FenetreDeLOnglet(table, index);
     QMdiSubWindow* s = SousFenetre(numero);
@@ -844,7 +950,26 @@ void FenetrePrincipale::FenetreActivee(QMdiSubWindow* sous) {
     ActualiserOnglets(false);
 }
 
+void FenetrePrincipale::MontrerBulle(QWidget* bouton) {
+    if (bouton->toolTip().isEmpty()) return;
+    QToolTip::showText(bouton->mapToGlobal(QPoint(0, bouton->height())), bouton->toolTip(), bouton);
+    QWidget* bulle = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible()) bulle = w;
+    if (!bulle) return;
+    // Just below the icon, or above it when the current window fills the desk.
+    const QMdiSubWindow* courante = SousFenetre(travail_.TableDesFenetres().FenetreCourante());
+    const bool dessus = courante && courante->isMaximized();
+    bulle->move(
+        bouton->mapToGlobal(dessus ? QPoint(0, -bulle->height()) : QPoint(0, bouton->height())));
+}
+
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* event) {
+    if (event->type() == QEvent::ToolTip && objet->isWidgetType() && barre_ &&
+        objet->parent() == barre_) {
+        MontrerBulle(static_cast<QWidget*>(objet));
+        return true;
+    }
     if (objet == zone_) {
         if (event->type() == QEvent::Resize) ClientChange();
         return QMainWindow::eventFilter(objet, event);

@@ -90,6 +90,9 @@ public:
     // An external module of the "E&xécuter" menu: a program is started unless it runs already.
     void LancerModule(const QString& chemin);
     void OuvrirFichier(const QString& nom);
+    // Paints a dialog with a shade (0..7): its form, its groups, their captions and the texts
+    // inside them. The program's own dialogs are painted with the configured shade when shown.
+    static void AppliquerTeinte(QWidget* dialogue, int teinte);
     // What follows the options word on the desk: the Greek letters (0x0100).
     void AppliquerOptions();
 
@@ -128,12 +131,16 @@ private:
     void CreerMenus();
     void CreerIcones();
     void MontrerPopup(QAction* icone, int tag);
+    // The hint of an icon of the bar.
+    void MontrerBulle(QWidget* bouton);
     // The command has its handler in this program (the others stay disabled).
     bool Construite(Commande commande) const;
     void Inactif();
     void ArmerInactif();
     void FenetreActivee(QMdiSubWindow* sous);
     void OngletClique(int index);
+    // Makes the curve window of a window tab current and brings it to the front.
+    void MontrerFenetreDeLOnglet(int index);
     void DemanderTitres();
     void MasquerIconesEtInfo(bool masquer);
     void ClientChange();
@@ -171,7 +178,8 @@ private:
     QSize client_;
     QPrinter* imprimante_ = nullptr;
     bool synchronisation_ = false;
-    bool feuilleActive_ = false; // the calculation window is the active form
+    bool feuilleActive_ = false;   // the calculation window is the active form
+    bool feuilleAgrandie_ = false; // shown again, the calculation window fills the desk
     bool maintenance_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "calc/DialogueRecherche.h"
 #include "calc/EditeurFeuille.h"
 #include "calc/FeuilleCalcul.h"
+#include "ui/SelecteurGrec.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,17 +27,13 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace pelavorine {
 
 namespace {
-
-// The letters of the Greek picker, row by row, capitals then small letters.
-constexpr const char16_t* kLettresGrecques[] = {
-    u"ΑΒΧΔΕΦΓ", u"ΗΙϑΚΛΜΝ", u"ΟΠΘΡΣΤΥ", u"ςΩΞΨΖ", u"αβχδεφγ", u"ηιϕκλμν", u"οπθρστυ", u"ϖωξψζ",
-};
 
 // Extra empty lines of the results pane, so that it can always scroll as far as the
 // editor, whose horizontal scroll bar makes its viewport shorter.
@@ -48,7 +45,7 @@ FenetreFeuille::FenetreFeuille(Travail& travail, QWidget* parent)
     : QWidget(parent), travail_(travail), feuille_(travail.Feuille()),
       editeur_(new EditeurFeuille(this)), resultats_(new QPlainTextEdit(this)),
       ligneEtat_(new QLabel(this)), nbChiffres_(new QSpinBox(this)),
-      ingenieur_(new QCheckBox(tr("Ingénieur"), this)) {
+      ingenieur_(new QCheckBox(tr("Ingénieur"), this)), onglets_(new QTabBar(this)) {
     setWindowTitle(tr("FEUILLE DE CALCUL"));
 
     auto* disposition = new QVBoxLayout(this);
@@ -90,6 +87,22 @@ FenetreFeuille::FenetreFeuille(Travail& travail, QWidget* parent)
     ligneEtat_->setFrameShadow(QFrame::Sunken);
     ligneEtat_->setAccessibleName(tr("Ligne d'état"));
     disposition->addWidget(ligneEtat_);
+
+    onglets_->setAccessibleName(tr("Onglets"));
+    onglets_->setShape(QTabBar::RoundedSouth);
+    onglets_->setExpanding(false);
+    onglets_->addTab(tr("Calcul"));
+    onglets_->addTab(tr("Tableur"));
+    disposition->addWidget(onglets_);
+    connect(onglets_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index <= 0) return;
+        // This window stays the "Calcul" tab; the others only lead elsewhere.
+        onglets_->setCurrentIndex(0);
+        if (index == 1)
+            emit tableurDemande();
+        else
+            emit fenetreDemandee(onglets_->tabText(index));
+    });
 
     CreerMenus(barre);
 
@@ -153,7 +166,7 @@ void FenetreFeuille::CreerMenus(QMenuBar* barre) {
         return a;
     };
 
-    QMenu* fichier = barre->addMenu(tr("&Fichier"));
+    QMenu* fichier = barre->addMenu(tr("Fichier"));
     action(fichier, tr("&Enregistrer"), "enregistrer", [this] { emit enregistrerDemande(); });
     action(fichier, tr("En&registrer sous..."), "enregistrerSous",
            [this] { emit enregistrerSousDemande(); });
@@ -177,9 +190,12 @@ void FenetreFeuille::CreerMenus(QMenuBar* barre) {
            [this] { SupprimerLigneCourante(); });
     action(editions, tr("&Tout supprimer"), "toutSupprimer", [this] { ToutSupprimerTexte(); });
     editions->addSeparator();
-    QMenu* grecques = editions->addMenu(tr("Letrres grecques"));
-    grecques->setObjectName(QStringLiteral("lettresGrecques"));
-    CreerActionsGrecques(grecques);
+    action(editions, tr("Letrres grecques"), "lettresGrecques", [this] {
+        // The program's picker, typing into the sheet like the keyboard (so the line length
+        // rule applies).
+        if (!selecteurGrec_) selecteurGrec_ = new SelecteurGrec(this);
+        selecteurGrec_->Ouvrir(editeur_);
+    });
 
     QAction* assistant = barre->addAction(tr("Assistant"));
     assistant->setObjectName(QStringLiteral("assistant"));
@@ -216,22 +232,6 @@ void FenetreFeuille::CreerMenus(QMenuBar* barre) {
     connect(aide, &QAction::triggered, this, &FenetreFeuille::aideDemandee);
 }
 
-void FenetreFeuille::CreerActionsGrecques(QMenu* menu) {
-    for (const char16_t* rangee : kLettresGrecques) {
-        QMenu* sousMenu = menu->addMenu(QString::fromUtf16(rangee));
-        for (const QChar lettre : QString::fromUtf16(rangee)) {
-            QAction* a = sousMenu->addAction(QString(lettre));
-            connect(a, &QAction::triggered, this, [this, lettre] {
-                if (!FeuilleCalcul::FrappeAcceptee(editeur_->textCursor().block().text())) {
-                    QApplication::beep();
-                    return;
-                }
-                editeur_->insertPlainText(QString(lettre));
-            });
-        }
-    }
-}
-
 void FenetreFeuille::MettreAJourActions() {
     const bool selection = editeur_->textCursor().hasSelection();
     const bool lignes = !feuille_.Lignes().isEmpty();
@@ -254,6 +254,15 @@ void FenetreFeuille::Recharger() {
     AfficherResultats();
     MettreAJourEtat();
     MettreAJourActions();
+}
+
+void FenetreFeuille::FixerFenetres(const QStringList& numeros) {
+    const QSignalBlocker bloqueur(onglets_);
+    while (onglets_->count() > 2)
+        onglets_->removeTab(onglets_->count() - 1);
+    for (const QString& numero : numeros)
+        onglets_->addTab(numero);
+    onglets_->setCurrentIndex(0);
 }
 
 void FenetreFeuille::RafraichirResultats() {

@@ -12,11 +12,13 @@ class QMenuBar;
 class QPlainTextEdit;
 class QPrinter;
 class QSpinBox;
+class QTabBar;
 
 namespace pelavorine {
 
 class EditeurFeuille;
 class FeuilleCalcul;
+class SelecteurGrec;
 class Travail;
 
 // The calculation window: the sheet's editor, the results pane beside it (one result on
@@ -35,9 +37,14 @@ public:
     // The window's status line: caret line, or the error of the last run.
     QLabel* LigneEtat() const { return ligneEtat_; }
     QAction* Action(const QString& nomObjet) const;
+    // The Greek-letter picker, once "Letrres grecques" has opened it.
+    SelecteurGrec* Selecteur() const { return selecteurGrec_; }
 
     // The sheet got a new text (work file, new work): the editor shows it again.
     void Recharger();
+    // The numbers of the open curve windows, shown as tabs after "Calcul" and "Tableur".
+    void FixerFenetres(const QStringList& numeros);
+    QTabBar* Onglets() const { return onglets_; }
     // The sheet ran elsewhere (desk, acquisition): the results pane shows its results.
     void RafraichirResultats();
 
@@ -58,6 +65,9 @@ signals:
     void enregistrerDemande();
     void enregistrerSousDemande();
     void aideDemandee();
+    // The tabs: go to the spreadsheet, or to the curve window of that number.
+    void tableurDemande();
+    void fenetreDemandee(const QString& numero);
 
 protected:
     bool event(QEvent* event) override;
@@ -66,7 +76,6 @@ protected:
 private:
     void EtatSousFenetre(Qt::WindowStates ancien, Qt::WindowStates nouvel);
     void CreerMenus(QMenuBar* barre);
-    void CreerActionsGrecques(QMenu* menu);
     void Lancer(int premiereLigne);
     void ApresCalcul();
     void SynchroniserFeuille();
@@ -93,6 +102,8 @@ private:
     QSpinBox* nbChiffres_;
     QCheckBox* ingenieur_;
     RechercheFeuille recherche_;
+    SelecteurGrec* selecteurGrec_ = nullptr;
+    QTabBar* onglets_;
     bool chargement_ = false;
 };
 
