@@ -20,6 +20,8 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +35,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QUrl>
 #include <QtTest>
 #include <memory>
 
@@ -85,6 +88,17 @@ struct BoitesAuto {
         });
     }
     ~BoitesAuto() { BoitesMessages::FixerInterception(nullptr); }
+};
+
+// Help pages opened through the desktop's handler, noted instead of shown.
+class PagesOuvertes : public QObject {
+    Q_OBJECT
+public:
+    QStringList fichiers;
+    PagesOuvertes() { QDesktopServices::setUrlHandler("file", this, "Noter"); }
+    ~PagesOuvertes() override { QDesktopServices::unsetUrlHandler("file"); }
+public slots:
+    void Noter(const QUrl& url) { fichiers << QFileInfo(url.toLocalFile()).fileName(); }
 };
 
 // A desk over a fresh work, with folders of its own.
@@ -237,6 +251,14 @@ private slots:
         b.fenetre->Zone()->setActiveSubWindow(b.fenetre->SousFenetre(1));
         QVERIFY(b.fenetre->Action(C::Enregistrer)->isEnabled());
         QCOMPARE(b.fenetre->Etat()->OngletsFenetres()->currentIndex(), 2);
+
+        // F1 opens the page of the active form.
+        PagesOuvertes pages;
+        b.fenetre->Zone()->setActiveSubWindow(b.fenetre->SousFenetre(1));
+        b.fenetre->Executer(C::Sommaire);
+        b.fenetre->Executer(C::FeuilleCalcul);
+        b.fenetre->Executer(C::Sommaire);
+        QCOMPARE(pages.fichiers, (QStringList{"Accueil.htm", "FeuilleDeCalcul.htm"}));
 
         // The sheet window's own tabs follow the open windows and lead to them.
         b.Ouvrir({3});

@@ -458,8 +458,12 @@ void FenetrePrincipale::Executer(Commande commande) {
         travail_.DemanderMiseAJour(kRedessinerTout);
         break;
     case C::Sommaire: {
+        // F1 over the calculation window opens its own page.
         const DonneesFenetre* f = table.Donnees(courante);
-        Aide::Ouvrir(QString::fromLatin1(f && f->FenetreImage() ? kPageImages : Aide::Accueil));
+        const char* page = feuilleActive_ && sousFeuille_ && sousFeuille_->isVisible()
+                               ? kPageFeuille
+                               : (f && f->FenetreImage() ? kPageImages : Aide::Accueil);
+        Aide::Ouvrir(QString::fromLatin1(page));
         break;
     }
     case C::ServicesQuandrel:
