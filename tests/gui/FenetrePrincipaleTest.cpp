@@ -258,7 +258,9 @@ private slots:
         b.fenetre->Executer(C::Sommaire);
         b.fenetre->Executer(C::FeuilleCalcul);
         b.fenetre->Executer(C::Sommaire);
-        QCOMPARE(pages.fichiers, (QStringList{"Accueil.htm", "FeuilleDeCalcul.htm"}));
+        b.fenetre->Executer(C::ServicesQuandrel);
+        QCOMPARE(pages.fichiers,
+                 (QStringList{"Accueil.htm", "FeuilleDeCalcul.htm", "Services.htm"}));
 
         // The sheet window's own tabs follow the open windows and lead to them.
         b.Ouvrir({3});

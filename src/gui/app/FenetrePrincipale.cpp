@@ -35,7 +35,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QEvent>
 #include <QFileInfo>
@@ -60,7 +59,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -73,7 +71,7 @@ using C = Commande;
 // Requests of the window commands: every window, frame and graduations, curves.
 constexpr std::uint16_t kRedessinerTout = 0x00C1;
 // "Services QUANDREL": the maker's page, the project's home page here.
-constexpr const char* kAdresseServices = "https://pelavorine.org/";
+constexpr const char* kPageServices = "\\Services.htm";
 constexpr const char* kPageImages = "\\Outils\\OutilImagesVideo.htm";
 constexpr const char* kPageFeuille = "\\Calculs\\FeuilleDeCalcul.htm";
 
@@ -467,7 +465,8 @@ void FenetrePrincipale::Executer(Commande commande) {
         break;
     }
     case C::ServicesQuandrel:
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kAdresseServices)));
+        // The project has no web address of its own: the page ships with the help.
+        Aide::Ouvrir(QString::fromLatin1(kPageServices));
         break;
     case C::Ressources: {
         BoiteRessources boite(this,
