@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
 
     // One desk per user: a later start hands its file over and ends (not after a crash).
     InstanceUnique instance(QFileInfo(StockageConfiguration::CheminParDefaut()).path());
-    if (!LigneDeCommande(arguments).relance && instance.TransmettreAPremiere(arguments)) return 0;
+    const bool relancement = LigneDeCommande(arguments).relance;
+    if (!relancement && instance.TransmettreAPremiere(arguments)) return 0;
     instance.Ecouter();
 
     Demarrage programme(arguments);
@@ -35,7 +36,7 @@ int main(int argc, char* argv[]) {
     Travail& travail = programme.Work();
 
     Secours secours(programme.Config().fichierSecours);
-    const bool reprise = secours.DebutSession() && !LigneDeCommande(arguments).relance &&
+    const bool reprise = secours.DebutSession() && !relancement &&
                          travail.hote().Question(Secours::QuestionReprise());
     programme.Terminer(reprise ? secours.Fichier() : programme.FichierAOuvrir());
 

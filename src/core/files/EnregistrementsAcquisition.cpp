@@ -25,21 +25,25 @@ BlocEnregistrement Bloc(const char* tag, std::uint8_t type, std::uint8_t masque,
 
 } // namespace
 
-TypeVoie* EnregistrementsAcquisition::Entree(Travail& travail, int numero) {
+namespace {
+
+// The channel or output variable of that number, among the slots below the free range.
+template <typename Genre> Genre* VariableNumero(Travail& travail, int numero) {
     TableVariables& table = travail.Variables();
     for (int slot = 1; slot < table.PremiereCaseLibre(); ++slot)
-        if (auto* v = dynamic_cast<TypeVoie*>(table.Variable(slot)); v && v->Numero == numero)
+        if (auto* v = dynamic_cast<Genre*>(table.Variable(slot)); v && v->Numero == numero)
             return v;
     return nullptr;
 }
 
+} // namespace
+
+TypeVoie* EnregistrementsAcquisition::Entree(Travail& travail, int numero) {
+    return VariableNumero<TypeVoie>(travail, numero);
+}
+
 pelavorine::TypeSortie* EnregistrementsAcquisition::Sortie(Travail& travail, int numero) {
-    TableVariables& table = travail.Variables();
-    for (int slot = 1; slot < table.PremiereCaseLibre(); ++slot)
-        if (auto* v = dynamic_cast<pelavorine::TypeSortie*>(table.Variable(slot));
-            v && v->Numero == numero)
-            return v;
-    return nullptr;
+    return VariableNumero<pelavorine::TypeSortie>(travail, numero);
 }
 
 BlocEnregistrement EnregistrementsAcquisition::EcrireParametres(const Travail& travail) {
