@@ -191,7 +191,11 @@ TEST_F(TableVariablesTest, NewTablesTakeThePaletteInTurnButNeverTheBackground) {
     const int b = table.CreerVariable("B", 10, genre::Acquise);
     EXPECT_EQ(Var(a).Couleur, table.palette[1]);
     EXPECT_EQ(Var(b).Couleur, table.palette[3]);
-    EXPECT_EQ(Var(table.CreerVariable("S", 1, genre::Calculee)).Couleur, -1);
+    const int s = table.CreerVariable("S", 1, genre::Calculee);
+    EXPECT_EQ(Var(s).Couleur, -1);
+    // A scalar that becomes a table (a sheet line over the time base) gets its colour then.
+    table.Variable(s)->FixerCapacite(10);
+    EXPECT_EQ(Var(s).Couleur, table.palette[4]);
 }
 
 TEST_F(TableVariablesTest, ChangingThePointCountResizesTablesByTheirGenre) {

@@ -1,6 +1,5 @@
 #include "app/FenetrePrincipale.h"
 #include "Travail.h"
-#include "app/CadreFenetre.h"
 #include "app/DialogueQuitter.h"
 #include "app/DialogueTitresFenetres.h"
 #include "app/LigneEtat.h"
@@ -17,6 +16,7 @@
 #include "ui/MenuSaisie.h"
 #include "ui/SaisieGrecque.h"
 #include "ui/SelecteurGrec.h"
+#include "windows/TFenCourbe.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -278,19 +278,19 @@ private slots:
         b.Ouvrir({2, 3});
         QList<int> avant;
         for (int n : {1, 2, 3})
-            avant << b.fenetre->Cadre(n)->NbCadres();
+            avant << b.fenetre->Courbe(n)->NbCadres();
         b.travail.DemanderMiseAJour(0x0041);
         QTRY_COMPARE(b.travail.Demandes(), 0);
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(b.fenetre->Cadre(i + 1)->NbCadres(), avant[i] + 1);
+            QCOMPARE(b.fenetre->Courbe(i + 1)->NbCadres(), avant[i] + 1);
 
         // Without "every window", only the current one (3, opened last) is drawn.
-        const int courbes3 = b.fenetre->Cadre(3)->NbCourbes();
-        const int courbes2 = b.fenetre->Cadre(2)->NbCourbes();
+        const int courbes3 = b.fenetre->Courbe(3)->NbCourbes();
+        const int courbes2 = b.fenetre->Courbe(2)->NbCourbes();
         b.travail.DemanderMiseAJour(0x0080);
         QTRY_COMPARE(b.travail.Demandes(), 0);
-        QCOMPARE(b.fenetre->Cadre(3)->NbCourbes(), courbes3 + 1);
-        QCOMPARE(b.fenetre->Cadre(2)->NbCourbes(), courbes2);
+        QCOMPARE(b.fenetre->Courbe(3)->NbCourbes(), courbes3 + 1);
+        QCOMPARE(b.fenetre->Courbe(2)->NbCourbes(), courbes2);
     }
 
     void titleWithTheFileAndRecentFiles() {
@@ -362,7 +362,7 @@ private slots:
         Bureau b;
         b.fenetre->Executer(C::NouvelleFenetre);
         QVERIFY(b.travail.TableDesFenetres().Existe(2));
-        QVERIFY(b.fenetre->Cadre(2));
+        QVERIFY(b.fenetre->Courbe(2));
         b.fenetre->Executer(C::SupprimerFenetre);
         QVERIFY(!b.travail.TableDesFenetres().Existe(2));
         QVERIFY(!b.fenetre->SousFenetre(2));

@@ -56,6 +56,7 @@ public:
     // The "Options" values other than "Configuration" and "NbChiffres".
     std::uint16_t graduations = 0x007B;
     std::int32_t fond = 0x00FFFFFF; // curve window background
+    bool noirEtBlanc = false;       // curve windows drawn in black on white
     int ecran = 1;                  // screen refresh mode during permanent acquisition
     std::int32_t etat = 0x00E0E0E0; // status line, tab bars and information line
     int dialogue = 7;               // dialog shade, 0..7 (Teintes)

@@ -17,7 +17,9 @@ namespace {
 constexpr std::uint16_t kChangementCapacite = 0x8000;
 } // namespace
 
-TypeId::TypeId(TableVariables& table) : table_(table) { FixerCapacite(0); }
+TypeId::TypeId(TableVariables& table) : table_(table) {
+    FixerCapacite(0);
+}
 
 void TypeId::FixerDonneesAbscisse(std::vector<double> donnees) {
     if (!donnees.empty()) donnees[0] = static_cast<double>(donnees.size());
@@ -64,7 +66,9 @@ void TypeId::Redefinir(const QString& nom, int capaciteDemandee, std::uint16_t g
             table_.codeErreur = TableVariables::ErreurMemoire;
             return;
         }
-        if (capacite > 1 && !avaitTableau && Couleur == -1) AttribuerCouleur();
+        // A table without a colour takes the next one, also when it was a scalar before
+        // (a sheet line that becomes a table): a curve is never drawn without a colour.
+        if (capacite > 1 && Couleur == -1) AttribuerCouleur();
         capacite_ = capacite;
         NbPoints = std::min(NbPoints, capacite_);
         if (capacite < 2 || NbPoints != ancienNbPoints) Minimum = Maximum = 0.0;
@@ -199,7 +203,8 @@ double TypeId::Abscisse(int i, int fenetre) const {
     if (fenetre == 0) return AbscissePropre(i);
     const FenetresVariables& fenetres = table_.Fenetres();
     const QString nomT = QStringLiteral("T");
-    const QString wa = NomAbscisse == QLatin1String("??") ? NomAbscisse : fenetres.NomAbscisse(fenetre);
+    const QString wa =
+        NomAbscisse == QLatin1String("??") ? NomAbscisse : fenetres.NomAbscisse(fenetre);
     const int caseX = fenetres.CaseAbscisse(fenetre);
     const TypeId* x = table_.Variable(caseX);
 

@@ -63,6 +63,8 @@ public:
     QString Anneau() const { return anneau_; }
     // The window after `fenetre` in activation order, circularly; 0 when none is open.
     int Suivante(int fenetre) const;
+    // The program's current variable (slot), 0 when none: the curve the tools act on.
+    int variableCourante = 0;
     // The window under the mouse (set by the desk on every move), 0 when none.
     int sousLaSouris = 0;
 

@@ -7,7 +7,6 @@
 #include "app/Aide.h"
 #include "app/BoiteAPropos.h"
 #include "app/BoiteRessources.h"
-#include "app/CadreFenetre.h"
 #include "app/DialogueTitresFenetres.h"
 #include "app/LigneEtat.h"
 #include "app/Rideau.h"
@@ -31,6 +30,7 @@
 #include "ui/MenuSaisie.h"
 #include "ui/SaisieGrecque.h"
 #include "ui/SelecteurGrec.h"
+#include "windows/TFenCourbe.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -238,11 +238,6 @@ FenetreFeuille* FenetrePrincipale::Feuille() const {
     return feuille_.data();
 }
 
-CadreFenetre* FenetrePrincipale::Cadre(int numero) const {
-    QMdiSubWindow* s = SousFenetre(numero);
-    return s ? qobject_cast<CadreFenetre*>(s->widget()) : nullptr;
-}
-
 // --- Menus and icons ------------------------------------------------------------------------
 
 void FenetrePrincipale::CreerMenus() {
@@ -366,6 +361,20 @@ bool FenetrePrincipale::Construite(Commande commande) const {
     case C::APropos:
     case C::BasculerPleinEcran:
     case C::NotationIngenieur:
+    case C::Annuler:
+    case C::Loupe:
+    case C::AnnulerLoupe:
+    case C::CalibrageGlobal:
+    case C::CalibrageCourbeActive:
+    case C::CalibrageOrdonnee:
+    case C::CalibrageAbscisse:
+    case C::RepereOrthonorme:
+    case C::AnnulerCalibrage:
+    case C::PleinEcran:
+    case C::MosaiqueGenerale:
+    case C::MosaiquesPredefinies:
+    case C::EffacerFenetre:
+    case C::ViderFenetre:
         return true;
     default:
         return EstMenu(commande);
@@ -379,11 +388,13 @@ void FenetrePrincipale::ActualiserMenus() {
     contexte.contexte = feuilleActive_ ? 1 : 0;
     contexte.imprimante = imprimante;
     contexte.systeme = configuration_.interfacePresente;
+    contexte.annulationPossible = !disposition_.Vide();
     const ActivationMenus etats = ActivationMenus::Calculer(contexte);
     for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
-        it.value()->setEnabled(etats.Active(it.key()) && Construite(it.key()));
+        it.value()->setEnabled(etats.Active(it.key()) && Construite(it.key()) &&
+                               EtatsFenetre(it.key()));
     for (auto it = icones_.cbegin(); it != icones_.cend(); ++it) {
-        bool active = etats.IconesActives() && Construite(it.key());
+        bool active = etats.IconesActives() && Construite(it.key()) && EtatsFenetre(it.key());
         if (it.key() == C::MosaiqueGenerale) active = active && etats.IconeMosaiqueActive();
         it.value()->setEnabled(active);
     }
@@ -439,7 +450,11 @@ void FenetrePrincipale::Executer(Commande commande) {
         travail_.DemanderMiseAJour(kRedessinerTout);
         break;
     case C::SupprimerFenetre:
-        if (table.Existe(courante)) table.Supprimer(courante);
+        if (table.Existe(courante)) {
+            TerminerOutils();
+            // The last ordinary window gone, window 1 comes back over the whole desk.
+            if (table.Supprimer(courante)) table.Donnees(1)->etat = EtatBureau::Maximise;
+        }
         SynchroniserFenetres();
         travail_.DemanderMiseAJour(kRedessinerTout);
         break;
@@ -492,6 +507,7 @@ void FenetrePrincipale::Executer(Commande commande) {
         travail_.DemanderMiseAJour(0x00C3);
         break;
     default:
+        CommandeFenetre(commande);
         break;
     }
     ActualiserMenus();
@@ -845,7 +861,10 @@ void FenetrePrincipale::SynchroniserFenetres() {
         const DonneesFenetre* f = table.Donnees(n);
         QMdiSubWindow*& s = sousFenetres_[n - 1];
         if (f && !s) {
-            s = zone_->addSubWindow(new CadreFenetre(n));
+            // A new window (no bounds yet) may be asked to open over the whole desk.
+            if (f->largeur <= 0 && (f->options & DonneesFenetre::PleinEcranACreation))
+                table.Donnees(n)->etat = EtatBureau::Maximise;
+            s = zone_->addSubWindow(CreerCourbe(n));
             s->setAttribute(Qt::WA_DeleteOnClose, false);
             s->setProperty("numero", n);
             s->installEventFilter(this);
@@ -992,10 +1011,7 @@ bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* event) {
     case QEvent::Close:
         // The close box removes the window from the work like "&Supprimer".
         event->ignore();
-        travail_.TableDesFenetres().Supprimer(numero);
-        SynchroniserFenetres();
-        ActualiserMenus();
-        travail_.DemanderMiseAJour(kRedessinerTout);
+        FermerFenetre(numero);
         return true;
     case QEvent::Move:
     case QEvent::Resize:
@@ -1115,15 +1131,15 @@ void FenetrePrincipale::ResoudreAxes(int fenetre) {
 }
 
 void FenetrePrincipale::DessinerCadre(int fenetre) {
-    if (CadreFenetre* c = Cadre(fenetre)) c->DessinerCadre();
+    if (TFenCourbe* c = Courbe(fenetre)) c->DessinerCadre();
 }
 
 void FenetrePrincipale::DessinerCommentaires(int fenetre) {
-    if (CadreFenetre* c = Cadre(fenetre)) c->DessinerCommentaires();
+    if (TFenCourbe* c = Courbe(fenetre)) c->DessinerCommentaires();
 }
 
 void FenetrePrincipale::DessinerCourbes(int fenetre) {
-    if (CadreFenetre* c = Cadre(fenetre)) c->DessinerCourbes();
+    if (TFenCourbe* c = Courbe(fenetre)) c->DessinerCourbes();
 }
 
 bool FenetrePrincipale::PleinEcran(int fenetre) const {

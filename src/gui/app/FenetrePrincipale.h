@@ -3,6 +3,8 @@
 #include "bureau/CommandesBureau.h"
 #include "bureau/TraitementDemandes.h"
 #include "bureau/VuesBureau.h"
+#include "windows/HistoriqueDisposition.h"
+#include "windows/Mosaique.h"
 
 #include <QColor>
 #include <QHash>
@@ -22,7 +24,6 @@ class QToolBar;
 
 namespace pelavorine {
 
-class CadreFenetre;
 class Configuration;
 class DialoguesFichier;
 class FenetreFeuille;
@@ -31,6 +32,7 @@ class LigneEtat;
 class MenuSaisie;
 class SaisieGrecque;
 class SelecteurGrec;
+class TFenCourbe;
 class Travail;
 
 // The desk: the program's main window. It holds a frame per open window of the work's window
@@ -55,7 +57,17 @@ public:
     LigneEtat* Etat() const { return etat_; }
     QMdiArea* Zone() const { return zone_; }
     QMdiSubWindow* SousFenetre(int numero) const;
-    CadreFenetre* Cadre(int numero) const;
+    // The curve window shown in a sub-window, nullptr when the slot is empty.
+    TFenCourbe* Courbe(int numero) const;
+    // The layout undo of "&Annuler".
+    HistoriqueDisposition& Disposition() { return disposition_; }
+    // Places windows in the layout of that variant (in the given order), the calculation
+    // window in the bottom third when `feuille` is set.
+    void AppliquerMosaique(const QList<int>& fenetres, int variante, bool feuille, bool tableur);
+    // Ends the tool active in any window.
+    void TerminerOutils();
+    // Brings a window to the front and makes it current.
+    void MontrerFenetre(int numero);
     // The calculation window, nullptr until "&Feuille de calcul" first shows it.
     FenetreFeuille* Feuille() const;
     TraitementDemandes& Traitement() { return traitement_; }
@@ -128,6 +140,18 @@ private:
     void MesurerAutomatiquement(int) override {}
     bool PleinEcran(int fenetre) const override;
 
+    TFenCourbe* CreerCourbe(int numero);
+    // The commands on the curve windows (tools, calibrations, mosaics, layout undo).
+    void CommandeFenetre(Commande commande);
+    // What the current window allows of a window command (stacks, image windows).
+    bool EtatsFenetre(Commande commande) const;
+    void NoterDisposition();
+    void MosaiqueGenerale();
+    void MosaiquesPredefinies();
+    // "Vider la fenêtre": its arrows and comments go and it stops showing every curve.
+    void ViderFenetre(int numero);
+    // The close box of a window: the last one asks to save an unsaved work first.
+    void FermerFenetre(int numero);
     void CreerMenus();
     void CreerIcones();
     void MontrerPopup(QAction* icone, int tag);
@@ -181,6 +205,9 @@ private:
     bool feuilleActive_ = false;   // the calculation window is the active form
     bool feuilleAgrandie_ = false; // shown again, the calculation window fills the desk
     bool maintenance_ = false;
+    HistoriqueDisposition disposition_;
+    mosaique::EtatMosaique mosaique_;
+    bool feuilleEnMosaique_ = false;
 };
 
 } // namespace pelavorine

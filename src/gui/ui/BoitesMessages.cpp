@@ -92,6 +92,19 @@ bool BoitesMessages::Question(QWidget* parent, const QString& texte, bool parDef
     return Executer(boite, Genre::Question) == boite.button(QMessageBox::Yes);
 }
 
+int BoitesMessages::QuestionAnnulable(QWidget* parent, const QString& texte) {
+    QMessageBox boite(QMessageBox::Question, Titre(), texte,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    boite.button(QMessageBox::Yes)->setText(Tr(QT_TRANSLATE_NOOP("BoitesMessages", "&Oui")));
+    boite.button(QMessageBox::No)->setText(Tr(QT_TRANSLATE_NOOP("BoitesMessages", "&Non")));
+    boite.button(QMessageBox::Cancel)->setText(Tr(QT_TRANSLATE_NOOP("BoitesMessages", "Annuler")));
+    boite.setDefaultButton(QMessageBox::Yes);
+    boite.setEscapeButton(QMessageBox::Cancel);
+    QAbstractButton* choisi = Executer(boite, Genre::Question);
+    if (choisi == boite.button(QMessageBox::Yes)) return 1;
+    return choisi == boite.button(QMessageBox::No) ? 0 : -1;
+}
+
 bool BoitesMessages::ErreurSaisie(QWidget* champ, const QString& texte) {
     QApplication::beep();
     QMessageBox boite(QMessageBox::Critical, Titre(), texte,

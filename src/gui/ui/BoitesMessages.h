@@ -32,6 +32,9 @@ public:
     static void Information(QWidget* parent, const QString& texte);
     // Question box (Oui/Non); true for Oui. `parDefaut` picks the default button.
     static bool Question(QWidget* parent, const QString& texte, bool parDefaut);
+    // Question box (Oui/Non/Annuler): 1 for Oui, 0 for Non, -1 for Annuler or a box closed
+    // without a button.
+    static int QuestionAnnulable(QWidget* parent, const QString& texte);
     // The box of an edit field holding an unreadable text: beep, Annuler/Réessayer.
     // True when the user chose Annuler.
     static bool ErreurSaisie(QWidget* champ, const QString& texte);

@@ -1,0 +1,80 @@
+#include "windows/DialogueChoixFenetre.h"
+
+#include "app/Aide.h"
+#include "windows/TableFenetres.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace pelavorine {
+
+namespace {
+constexpr const char* kPageAide = "\\Interface\\Fenetres.htm";
+constexpr int kDernierOrdinaire = 8;
+} // namespace
+
+DialogueChoixFenetre::DialogueChoixFenetre(const TableFenetres& fenetres, Mode mode,
+                                           QWidget* parent)
+    : QDialog(parent) {
+    const bool creer = mode == Mode::Creer;
+    setWindowTitle(creer ? tr("Créer une fenêtre") : tr("Supprimer une fenêtre"));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(creer ? tr("n° fenêtre à créer") : tr("n° fenêtre à supprimer"), this);
+    layout->addWidget(label);
+    liste_ = new QComboBox(this);
+    liste_->setObjectName(QStringLiteral("liste"));
+    label->setBuddy(liste_);
+    if (creer) {
+        for (int n = 1; n <= kDernierOrdinaire; ++n)
+            if (!fenetres.Existe(n)) liste_->addItem(DonneesFenetre::TitreDe(n));
+    } else {
+        for (int n = 1; n <= TableFenetres::NbFenetres; ++n)
+            if (fenetres.Existe(n)) {
+                liste_->addItem(DonneesFenetre::TitreDe(n));
+                if (n == fenetres.FenetreCourante()) liste_->setCurrentIndex(liste_->count() - 1);
+            }
+    }
+    layout->addWidget(liste_);
+
+    auto* boutons = new QDialogButtonBox(this);
+    ok_ = boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    ok_->setDefault(true);
+    ok_->setEnabled(liste_->count() > 0);
+    boutons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
+    aide_ = boutons->addButton(tr("Aide"), QDialogButtonBox::HelpRole);
+    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const auto ouvrirAide = [] { Aide::Ouvrir(QString::fromLatin1(kPageAide)); };
+    connect(aide_, &QPushButton::clicked, this, ouvrirAide);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, ouvrirAide);
+    layout->addWidget(boutons);
+}
+
+int DialogueChoixFenetre::NumeroDuTitre(const QString& titre) {
+    static const QRegularExpression numero(QStringLiteral("n°\\s*(\\d+)"));
+    const QRegularExpressionMatch m = numero.match(titre);
+    if (!m.hasMatch()) return 0;
+    bool ok = false;
+    const int n = m.captured(1).toInt(&ok);
+    if (!ok || n <= 0) return 0;
+    const int resultat = titre.contains(QStringLiteral("analyse"), Qt::CaseInsensitive) ? n + 8 : n;
+    // A number outside the table names no window.
+    return TableFenetres::Valide(resultat) ? resultat : 0;
+}
+
+int DialogueChoixFenetre::Numero() const {
+    return liste_->currentIndex() < 0 ? 0 : NumeroDuTitre(liste_->currentText());
+}
+
+int DialogueChoixFenetre::Choisir(const TableFenetres& fenetres, Mode mode, QWidget* parent) {
+    DialogueChoixFenetre d(fenetres, mode, parent);
+    return d.exec() == QDialog::Accepted ? d.Numero() : 0;
+}
+
+} // namespace pelavorine
