@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes docs/bureau.png: the desk, 1280x800, with the calculation window open on a short sheet
-# (a charging capacitor) that has run. No display needed. Usage:
-#   scripts/capture_bureau.sh [PELAVORINE_BINARY]   (default: the release build, built if needed)
+# Makes the documentation's pictures of the desk, 1280x800, with no display needed:
+#   docs/bureau.png     the calculation window open on a short sheet (a charging capacitor)
+#   docs/mosaique.png   three curve windows in a mosaic (a sine, its derivative, their product)
+# Usage: scripts/capture_bureau.sh [PELAVORINE_BINARY]   (default: the release build, built if needed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${1:-build/release/src/app/pelavorine}
@@ -19,7 +20,11 @@ printf '[Systeme]\nLogiciel=PELAVORINE 2003\nVersion=5.11\nAcquisition=\n' \
 printf '{"screens":[{"name":"ecran","x":0,"y":0,"width":1280,"height":800,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]}\n' \
   >"$tmp/ecran.json"
 
-HOME="$tmp" XDG_DATA_HOME="$tmp/data" XDG_CACHE_HOME="$tmp/cache" XDG_STATE_HOME="$tmp/state" \
-  PELAVORINE_CONFIG_DIR="$tmp" QT_QPA_PLATFORM="offscreen:configfile=$tmp/ecran.json" \
-  PELAVORINE_CAPTURE="$PWD/docs/bureau.png" "$bin"
-echo "docs/bureau.png"
+capturer() { # variable image
+  HOME="$tmp" XDG_DATA_HOME="$tmp/data" XDG_CACHE_HOME="$tmp/cache" XDG_STATE_HOME="$tmp/state" \
+    PELAVORINE_CONFIG_DIR="$tmp" QT_QPA_PLATFORM="offscreen:configfile=$tmp/ecran.json" \
+    env "$1=$PWD/$2" "$bin"
+  echo "$2"
+}
+capturer PELAVORINE_CAPTURE docs/bureau.png
+capturer PELAVORINE_CAPTURE_MOSAIQUE docs/mosaique.png

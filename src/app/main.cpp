@@ -100,6 +100,41 @@ int main(int argc, char* argv[]) {
         });
     }
 
+    // PELAVORINE_CAPTURE_MOSAIQUE=<image.png>: the same with three curve windows in a mosaic
+    // showing a sine, its derivative and their product.
+    if (const QString image = qEnvironmentVariable("PELAVORINE_CAPTURE_MOSAIQUE");
+        !image.isEmpty()) {
+        QTimer::singleShot(0, &bureau, [&programme, &bureau, &travail, image] {
+            if (BoiteAPropos* boite = programme.APropos()) boite->close();
+            travail.Parametres().periode = 100.0; // µs: T runs over 50 ms
+            travail.Parametres().periodeEntiere = 100;
+            travail.Variables().ChangerNbPoints(501, true);
+            travail.Variables().CreerBaseDeTemps(0.0);
+            travail.Feuille().FixerLignes({QStringLiteral("U=SIN(2*PI*50*T)"),
+                                           QStringLiteral("V=DERIV(U,T)"),
+                                           QStringLiteral("P=U*V")});
+            travail.Feuille().LancerFeuille(0);
+            TableFenetres& fenetres = travail.TableDesFenetres();
+            TableVariables& variables = travail.Variables();
+            const char* noms[] = {"U", "V", "P"};
+            for (int n = 1; n <= 3; ++n) {
+                fenetres.Creer(n);
+                variables.Variable(variables.IndexVariable(QString::fromLatin1(noms[n - 1])))
+                    ->AfficherDans(n, true);
+            }
+            bureau.SynchroniserFenetres();
+            bureau.AppliquerMosaique({1, 2, 3}, 3, false, false);
+            for (int n = 1; n <= 3; ++n) {
+                fenetres.Activer(n);
+                bureau.Executer(Commande::CalibrageGlobal);
+            }
+            travail.DemanderMiseAJour(0x00E1);
+            bureau.TraiterDemandes();
+            QApplication::processEvents();
+            QApplication::exit(bureau.grab().save(image) ? 0 : 1);
+        });
+    }
+
     const int code = QApplication::exec();
     // The restarted program reads the emergency save: it stays until that one ends cleanly.
     if (!relance) secours.FinSession();

@@ -128,6 +128,7 @@ private slots:
     void layoutUndoAndMosaics();
     void digitKeysBringWindowsForward();
     void emptyingAWindowAsksFirst();
+    void closingAndDeletingWindows();
     void windowsComeBackFromTheWorkFile();
 };
 
@@ -336,6 +337,47 @@ void FenCourbeTest::emptyingAWindowAsksFirst() {
     QVERIFY(!b.Variable("V")->EstAffichee(1));
     b.Traiter();
     QVERIFY(b.Courbe(1)->Legende().texte.isEmpty());
+}
+
+void FenCourbeTest::closingAndDeletingWindows() {
+    Bureau b;
+    b.CalculerEtAfficher(1);
+    b.travail.modifie = true;
+    QStringList questions;
+    QMessageBox::StandardButton reponse = QMessageBox::Cancel;
+    BoitesMessages::FixerInterception([&](QMessageBox& boite, BoitesMessages::Genre) {
+        questions << boite.text();
+        return boite.button(reponse);
+    });
+    // Closing the last window of an unsaved work asks first; Annuler keeps it open.
+    b.fenetre->SousFenetre(1)->close();
+    QCOMPARE(questions, QStringList{QStringLiteral(
+                            "ATTENTION : Le fichier de travail n'est pas à jour. Voulez-vous "
+                            "l'enregistrer ?")});
+    QVERIFY(b.Table().Existe(1));
+    QVERIFY(b.Variable("U")->EstAffichee(1));
+
+    // Non: the work counts as saved, the window goes and its curves with it; window 1 comes
+    // back empty over the whole desk.
+    reponse = QMessageBox::No;
+    b.fenetre->SousFenetre(1)->close();
+    BoitesMessages::FixerInterception(nullptr);
+    QVERIFY(!b.travail.modifie);
+    QVERIFY(!b.Variable("U")->EstAffichee(1));
+    QVERIFY(b.Table().Existe(1));
+    QTRY_VERIFY(b.fenetre->SousFenetre(1) && b.fenetre->SousFenetre(1)->isMaximized());
+
+    // With other windows open "&Supprimer" asks nothing and clears only its own window.
+    b.fenetre->SousFenetre(1)->showNormal();
+    b.fenetre->Executer(C::NouvelleFenetre);
+    b.Traiter();
+    b.Variable("U")->AfficherDans(1, true);
+    b.Variable("U")->AfficherDans(2, true);
+    b.fenetre->MontrerFenetre(2);
+    b.fenetre->Executer(C::SupprimerFenetre);
+    QVERIFY(!b.Table().Existe(2));
+    QVERIFY(b.Variable("U")->EstAffichee(1));
+    QVERIFY(!b.Variable("U")->EstAffichee(2));
 }
 
 void FenCourbeTest::windowsComeBackFromTheWorkFile() {

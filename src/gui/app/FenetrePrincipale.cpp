@@ -450,13 +450,7 @@ void FenetrePrincipale::Executer(Commande commande) {
         travail_.DemanderMiseAJour(kRedessinerTout);
         break;
     case C::SupprimerFenetre:
-        if (table.Existe(courante)) {
-            TerminerOutils();
-            // The last ordinary window gone, window 1 comes back over the whole desk.
-            if (table.Supprimer(courante)) table.Donnees(1)->etat = EtatBureau::Maximise;
-        }
-        SynchroniserFenetres();
-        travail_.DemanderMiseAJour(kRedessinerTout);
+        SupprimerFenetre(courante);
         break;
     case C::RafraichirFenetre:
         traitement_.Debloquer();
@@ -468,6 +462,7 @@ void FenetrePrincipale::Executer(Commande commande) {
         break;
     case C::MasquerIconesInfo:
         MasquerIconesEtInfo(actions_.value(C::MasquerIconesInfo)->isChecked());
+        MosaiqueGenerale();
         travail_.DemanderMiseAJour(kRedessinerTout);
         break;
     case C::Sommaire: {

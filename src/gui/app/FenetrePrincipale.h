@@ -152,6 +152,9 @@ private:
     void ViderFenetre(int numero);
     // The close box of a window: the last one asks to save an unsaved work first.
     void FermerFenetre(int numero);
+    // Ends its tool, clears its display and empties its slot (window 1 comes back when no
+    // ordinary window is left).
+    void SupprimerFenetre(int numero);
     void CreerMenus();
     void CreerIcones();
     void MontrerPopup(QAction* icone, int tag);

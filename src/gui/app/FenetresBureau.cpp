@@ -178,8 +178,10 @@ void FenetrePrincipale::CommandeFenetre(Commande commande) {
         demande = 0x0040;
         break;
     case C::ViderFenetre:
-        if (f && travail_.hote().Question(tr("Supprimer l'affichage actuel de la fenêtre")))
+        if (f && travail_.hote().Question(tr("Supprimer l'affichage actuel de la fenêtre"))) {
             ViderFenetre(courante);
+            travail_.modifie = true;
+        }
         demande = kRedessinerTout;
         break;
     default:
@@ -197,7 +199,6 @@ void FenetrePrincipale::ViderFenetre(int numero) {
     for (int i = 1; i <= TableVariables::NbCases; ++i)
         if (TypeId* v = variables.Variable(i); v && (v->Fenetres & TableFenetres::Bit(numero)))
             v->AfficherDans(numero, false);
-    travail_.modifie = true;
 }
 
 void FenetrePrincipale::FermerFenetre(int numero) {
@@ -213,9 +214,22 @@ void FenetrePrincipale::FermerFenetre(int numero) {
         else
             travail_.modifie = false;
     }
+    SupprimerFenetre(numero);
+}
+
+void FenetrePrincipale::SupprimerFenetre(int numero) {
+    TableFenetres& table = travail_.TableDesFenetres();
+    if (!table.Existe(numero)) return;
+    // Its tool ends and its display goes: no variable is shown in a window that is not open.
     TerminerOutils();
+    ViderFenetre(numero);
     // The last ordinary window gone, window 1 comes back over the whole desk.
-    if (table.Supprimer(numero)) table.Donnees(1)->etat = EtatBureau::Maximise;
+    const bool recree = table.Supprimer(numero);
+    FermerSousFenetre(numero);
+    if (recree) {
+        FermerSousFenetre(1);
+        table.Donnees(1)->etat = EtatBureau::Maximise;
+    }
     SynchroniserFenetres();
     ActualiserMenus();
     travail_.DemanderMiseAJour(kRedessinerTout);
