@@ -121,6 +121,7 @@ class FenCourbeTest : public QObject {
     Q_OBJECT
 private slots:
     void sheetCurvesAreDrawnWithTheirGraduations();
+    void erasingCurvesAndTheGrid();
     void zoomAndItsUndo();
     void calibrationsAndTheirUndo();
     void panOnTheGraduationStrips();
@@ -161,6 +162,31 @@ void FenCourbeTest::sheetCurvesAreDrawnWithTheirGraduations() {
     QVERIFY2(textes.contains(QStringLiteral("+100.00")) || textes.contains(QStringLiteral("+100")),
              qPrintable(textes.join(' ')));
     QVERIFY(textes.contains(QStringLiteral("0")));
+}
+
+void FenCourbeTest::erasingCurvesAndTheGrid() {
+    Bureau b;
+    b.CalculerEtAfficher(1);
+    TFenCourbe* f = b.Courbe(1);
+    // Below the legend line, which writes the name in the curve's colour.
+    const QRect zone = f->ZoneTrace().adjusted(0, 30, 0, 0);
+    const int u = b.travail.Variables().IndexVariable(QStringLiteral("U"));
+    const QColor couleurU = DepuisWindows(b.Variable("U")->Couleur);
+    const QColor grille(0x80, 0x80, 0x80);
+    QVERIFY(Pixels(f->Image(), zone, grille) > 0);
+
+    // Erased by drawing it in the background colour: none of its pixels stays.
+    f->EffacerCourbesIndiquees({u});
+    QCOMPARE(Pixels(f->Image(), zone, couleurU), 0);
+    f->TracerCourbesIndiquees({u});
+    QVERIFY(Pixels(f->Image(), zone, couleurU) > 100);
+
+    // Clearing the plot area takes the grid too; the remembered grid comes back alone.
+    f->Effacer();
+    QCOMPARE(Pixels(f->Image(), zone, grille), 0);
+    f->DessinerGrille();
+    QVERIFY(Pixels(f->Image(), zone, grille) > 0);
+    QCOMPARE(Pixels(f->Image(), zone, couleurU), 0);
 }
 
 void FenCourbeTest::zoomAndItsUndo() {

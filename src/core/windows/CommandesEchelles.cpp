@@ -227,8 +227,12 @@ int CalibrageCourbeActive(DonneesFenetre& fenetre, const TableVariables& variabl
                              facteurSpectre);
 }
 
-int CalibrageOrdonnee(DonneesFenetre& fenetre, const TableVariables& variables,
-                      int& variableCourante, int largeurEcran, bool degres, double facteurSpectre) {
+namespace {
+
+// "Calibrage en ordonnée" or "en abscisse": one axis fitted to the current variable, or
+// "Calibrage global" without one.
+int CalibrerUnAxe(DonneesFenetre& fenetre, const TableVariables& variables, int& variableCourante,
+                  int largeurEcran, bool degres, double facteurSpectre, bool abscisse) {
     const TypeId* v = Courante(variables, variableCourante);
     if (!v)
         return CalibrageGlobal(fenetre, variables, variableCourante, largeurEcran, degres,
@@ -237,28 +241,27 @@ int CalibrageOrdonnee(DonneesFenetre& fenetre, const TableVariables& variables,
     if (Polaire(fenetre)) {
         Extremes x, y;
         ExtremesPolaires(*v, fenetre.Numero(), degres, x, y);
-        AjusterPolaire(fenetre, x, y, largeurEcran, false, true);
+        AjusterPolaire(fenetre, x, y, largeurEcran, abscisse, !abscisse);
+    } else if (abscisse) {
+        AjusterAbscisse(fenetre, *v, facteurSpectre);
     } else {
         AjusterOrdonnee(fenetre, *v, largeurEcran);
     }
     return Terminer(fenetre, avant);
 }
 
+} // namespace
+
+int CalibrageOrdonnee(DonneesFenetre& fenetre, const TableVariables& variables,
+                      int& variableCourante, int largeurEcran, bool degres, double facteurSpectre) {
+    return CalibrerUnAxe(fenetre, variables, variableCourante, largeurEcran, degres, facteurSpectre,
+                         false);
+}
+
 int CalibrageAbscisse(DonneesFenetre& fenetre, const TableVariables& variables,
                       int& variableCourante, int largeurEcran, bool degres, double facteurSpectre) {
-    const TypeId* v = Courante(variables, variableCourante);
-    if (!v)
-        return CalibrageGlobal(fenetre, variables, variableCourante, largeurEcran, degres,
-                               facteurSpectre);
-    const PaireEchelles avant{fenetre.echelleX, fenetre.echelleY};
-    if (Polaire(fenetre)) {
-        Extremes x, y;
-        ExtremesPolaires(*v, fenetre.Numero(), degres, x, y);
-        AjusterPolaire(fenetre, x, y, largeurEcran, true, false);
-    } else {
-        AjusterAbscisse(fenetre, *v, facteurSpectre);
-    }
-    return Terminer(fenetre, avant);
+    return CalibrerUnAxe(fenetre, variables, variableCourante, largeurEcran, degres, facteurSpectre,
+                         true);
 }
 
 int RepereOrthonorme(DonneesFenetre& fenetre, const Projection& projection, const TableVariables&) {

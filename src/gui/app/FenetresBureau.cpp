@@ -5,6 +5,7 @@
 #include "Travail.h"
 #include "app/LigneEtat.h"
 #include "calc/FenetreFeuille.h"
+#include "calc/MoteurCalcul.h"
 #include "store/Configuration.h"
 #include "ui/BoitesMessages.h"
 #include "windows/CommandesEchelles.h"
@@ -122,25 +123,20 @@ void FenetrePrincipale::CommandeFenetre(Commande commande) {
         if (f) demande = echelles::AnnulerLoupe(*f, variables);
         break;
     case C::CalibrageGlobal:
-        if (f)
-            demande =
-                echelles::CalibrageGlobal(*f, variables, table.variableCourante, largeurEcran);
-        break;
     case C::CalibrageCourbeActive:
-        if (f)
-            demande = echelles::CalibrageCourbeActive(*f, variables, table.variableCourante,
-                                                      largeurEcran);
-        break;
     case C::CalibrageOrdonnee:
+    case C::CalibrageAbscisse: {
+        using Calibrage = int (*)(DonneesFenetre&, const TableVariables&, int&, int, bool, double);
+        const Calibrage calibrage =
+            commande == C::CalibrageGlobal         ? echelles::CalibrageGlobal
+            : commande == C::CalibrageCourbeActive ? echelles::CalibrageCourbeActive
+            : commande == C::CalibrageOrdonnee     ? echelles::CalibrageOrdonnee
+                                                   : echelles::CalibrageAbscisse;
         if (f)
-            demande =
-                echelles::CalibrageOrdonnee(*f, variables, table.variableCourante, largeurEcran);
+            demande = calibrage(*f, variables, table.variableCourante, largeurEcran,
+                                travail_.Moteur().degres, 1.0);
         break;
-    case C::CalibrageAbscisse:
-        if (f)
-            demande =
-                echelles::CalibrageAbscisse(*f, variables, table.variableCourante, largeurEcran);
-        break;
+    }
     case C::RepereOrthonorme:
         if (f && fenetre) {
             fenetre->SelectionnerMonde();

@@ -353,6 +353,24 @@ void TFenCourbe::Effacer() {
     update();
 }
 
+void TFenCourbe::DessinerGrille() {
+    if (!cadreFait_) return;
+    QPainter p(&image_);
+    p.setPen(DepuisRvb(cadre_.couleurGrille));
+    const Projection& m = projection_;
+    for (std::uint16_t entree : cadre_.grille) {
+        if (entree == 0) break;
+        if (entree & 0x8000) {
+            const int y = entree & 0x3FFF;
+            LignePointillee(p, QLine(m.L(), y, m.W(), y), 6, 1);
+        } else if (entree & 0x4000) {
+            const int x = entree & 0x3FFF;
+            LignePointillee(p, QLine(x, 0, x, m.H() - m.B()), 6, 1);
+        }
+    }
+    update();
+}
+
 void TFenCourbe::DessinerCommentaires() {
     ++commentaires_;
     update();

@@ -44,6 +44,8 @@ public:
     void EffacerCourbesIndiquees(const QList<int>& variables);
     // The plot area only, in the background colour.
     void Effacer();
+    // Draws again the grid lines the frame remembered (after a tool erased some of them).
+    void DessinerGrille();
     // Frame and curves at once, as the desk's refresh 192 does.
     void Redessiner();
 
