@@ -8,6 +8,9 @@
 #include "calc/FeuilleCalcul.h"
 #include "files/CommandesFichier.h"
 #include "files/FichierTravail.h"
+#include "store/Configuration.h"
+#include "store/LectureConfiguration.h"
+#include "store/StockageConfiguration.h"
 #include "texte/CodageTexte.h"
 
 #include <QFile>
@@ -80,6 +83,28 @@ std::optional<ErreurRun> Enregistrer(Travail& travail, HoteConsole& hote,
                                : QStringLiteral("aucune fenêtre de courbes ouverte");
     return ErreurRun{0, 0, 0,
                      QStringLiteral("Rien n'a été enregistré dans %1 : %2").arg(nom, raison)};
+}
+
+// The acquisition system the desk would use, with its stored values (read, never written);
+// the work then holds its channels.
+void ChargerInterface(Travail& travail) {
+    StockageConfiguration stockage;
+    Configuration configuration(Configuration::Emplacements::DuSysteme());
+    LectureConfiguration lecture(configuration, travail, stockage);
+    CoucheInterface& couche = travail.Interface();
+    const QString stockee =
+        stockage.LireTexte(QStringLiteral("Systeme"), QStringLiteral("Acquisition"))
+            .value_or(QString());
+    couche.Demarrer(stockee, [&](const QString& souche, CoucheInterface::ReglagesSysteme& r) {
+        configuration.systeme = souche;
+        configuration.adresse = r.adresse;
+        configuration.adresse2 = r.adresse2;
+        configuration.tempo = r.tempo;
+        lecture.LireReglagesSysteme();
+        r = {configuration.adresse, configuration.adresse2, configuration.tempo};
+    });
+    travail.FixerVoies(couche.Description());
+    travail.PreparerNouveauTravail();
 }
 
 } // namespace
@@ -157,8 +182,8 @@ bool CommandeRun::Appliquer(Travail& travail, const Option& option, QStringList&
         travail.Feuille().etat.nbChiffres = std::clamp(travail.nombres.chiffres, 1, 12);
     } else if (option.nom == QLatin1String("--engineering")) {
         const bool oui = option.valeur == QLatin1String("on");
-        travail.options = oui ? (travail.options | option::Ingenieur)
-                              : (travail.options & ~option::Ingenieur);
+        travail.options =
+            oui ? (travail.options | option::Ingenieur) : (travail.options & ~option::Ingenieur);
         travail.AppliquerOptions();
         travail.Feuille().etat.ingenieur = oui;
     } else if (option.nom == QLatin1String("--line")) {
@@ -169,7 +194,8 @@ bool CommandeRun::Appliquer(Travail& travail, const Option& option, QStringList&
                                 ? fichier.open(stdin, QIODevice::ReadOnly)
                                 : fichier.open(QIODevice::ReadOnly);
         if (!ouvert) {
-            erreur = QStringLiteral("Impossible de lire la feuille de calcul %1").arg(option.valeur);
+            erreur =
+                QStringLiteral("Impossible de lire la feuille de calcul %1").arg(option.valeur);
             return false;
         }
         lignes << LignesDe(fichier.readAll());
@@ -184,6 +210,7 @@ QStringList CommandeRun::NomsMontres(const Travail& travail) const {
 int CommandeRun::Executer() {
     HoteConsole hote;
     Travail travail(hote);
+    ChargerInterface(travail);
     DialoguesConsole dialogues(travail, enregistrer_, montrer_);
     std::optional<ErreurRun> erreur;
     if (fichier_) erreur = Ouvrir(travail, hote, dialogues, *fichier_);
@@ -208,9 +235,9 @@ int CommandeRun::Executer() {
         for (int i = 0; i < pane.size(); ++i)
             if (!pane[i].isEmpty()) resultats.append({i + 1, pane[i]});
         if (feuille.etat.statut > 0) {
-            erreur = ErreurRun{feuille.etat.ligneErreur + 1, feuille.etat.colonneErreur,
-                               feuille.etat.statut,
-                               TexteErreurCalcul(feuille.etat.statut, travail.Variables().NbPoint())};
+            erreur = ErreurRun{
+                feuille.etat.ligneErreur + 1, feuille.etat.colonneErreur, feuille.etat.statut,
+                TexteErreurCalcul(feuille.etat.statut, travail.Variables().NbPoint())};
         } else if (hote.ARecuInterruption()) {
             erreur = ErreurRun{0, 0, erreur::Interruption,
                                FeuilleCalcul::tr("Interruption des calculs par utilisateur")};

@@ -8,10 +8,10 @@
 namespace pelavorine {
 
 Travail::Travail(Hote& hote, DescriptionVoies voies)
-    : hote_(hote), voies_(std::move(voies)), variables_(*this),
+    : hote_(hote), voies_(std::move(voies)), variables_(*this), interface_(hote),
       moteur_(std::make_unique<MoteurCalcul>(variables_, hote)),
       feuille_(std::make_unique<FeuilleCalcul>(*this, *moteur_)) {
-    moteur_->ports = &sansPorts_;
+    moteur_->ports = &interface_;
     AppliquerOptions();
     feuille_->etat.ingenieur = nombres.ingenieur;
     PreparerNouveauTravail();
@@ -41,7 +41,8 @@ std::uint16_t Travail::PrendreDemandes() {
 void Travail::NbPointsChange(bool tablesAjustees) {
     if (tablesAjustees) {
         for (int slot = 1; slot <= variables_.DerniereCase(); ++slot)
-            if (auto* s = dynamic_cast<TypeSortie*>(variables_.Variable(slot))) s->ARegenerer = true;
+            if (auto* s = dynamic_cast<TypeSortie*>(variables_.Variable(slot)))
+                s->ARegenerer = true;
         DemanderMiseAJour(demande::Sorties);
     }
     if (espacementMarqueurs > 1) espacementMarqueurs = variables_.NbPoint() / 20;

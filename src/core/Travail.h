@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/CoucheInterface.h"
 #include "acquisition/ParametresAcquisition.h"
-#include "acquisition/PortsLogiques.h"
 #include "files/BlocEnregistrement.h"
 #include "files/ReglagesExportTexte.h"
 #include "store/DescriptionVoies.h"
@@ -15,6 +15,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace pelavorine {
 
@@ -47,6 +48,12 @@ public:
     ParametresAcquisition& Parametres() { return parametres_; }
     const ParametresAcquisition& Parametres() const { return parametres_; }
     const DescriptionVoies& Voies() const { return voies_; }
+    // The channels the next new work creates (start-up gives those of the interface).
+    void FixerVoies(DescriptionVoies voies) { voies_ = std::move(voies); }
+    // The acquisition interface layer; its logic ports serve IN and OUT. A work starts
+    // without a system until its owner loads one.
+    CoucheInterface& Interface() { return interface_; }
+    const CoucheInterface& Interface() const { return interface_; }
     // The calculation engine and the calculation sheet of the work.
     MoteurCalcul& Moteur() { return *moteur_; }
     FeuilleCalcul& Feuille() { return *feuille_; }
@@ -104,7 +111,7 @@ private:
     pelavorine::TableFenetres fenetres_;
     ParametresAcquisition parametres_;
     TableVariables variables_;
-    SansPorts sansPorts_;
+    CoucheInterface interface_;
     std::unique_ptr<MoteurCalcul> moteur_;
     std::unique_ptr<FeuilleCalcul> feuille_;
     std::uint16_t demandes_ = 0;

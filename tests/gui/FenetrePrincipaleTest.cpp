@@ -229,7 +229,8 @@ private slots:
 
     void calculationWindowAndStatusLines() {
         Bureau b;
-        QCOMPARE(b.fenetre->Etat()->Systeme()->text(), QStringLiteral(" AUCUNE CARTE"));
+        // The system line names the no-system entry by its display name.
+        QCOMPARE(b.fenetre->Etat()->Systeme()->text(), QStringLiteral(" AUCUN SYSTÈME"));
         QCOMPARE(b.fenetre->Etat()->PointCourant()->text(), QStringLiteral("1/20"));
         QStackedWidget* classeur = b.fenetre->Etat()->Classeur();
         QCOMPARE(classeur->currentIndex(), int(LigneEtat::PageFenetres));

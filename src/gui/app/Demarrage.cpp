@@ -40,7 +40,25 @@ Demarrage::Demarrage(const QStringList& arguments)
     configuration_.SupprimerImageTemporaire();
 
     LectureConfiguration lecture(configuration_, travail_, stockage_);
+    // The acquisition system comes first: the first-run question names the one found.
+    CoucheInterface& couche = travail_.Interface();
+    const QString stockee =
+        stockage_.LireTexte(QStringLiteral("Systeme"), QStringLiteral("Acquisition"))
+            .value_or(QString());
+    couche.Demarrer(stockee, [&](const QString& souche, CoucheInterface::ReglagesSysteme& r) {
+        configuration_.systeme = souche;
+        configuration_.adresse = r.adresse;
+        configuration_.adresse2 = r.adresse2;
+        configuration_.tempo = r.tempo;
+        lecture.LireReglagesSysteme(); // keeps the values that are not stored
+        r = {configuration_.adresse, configuration_.adresse2, configuration_.tempo};
+    });
+    configuration_.systeme = couche.SoucheConfiguree();
+    configuration_.interfacePresente = !couche.SansSysteme();
+    configuration_.descriptionSysteme = couche.NomSysteme();
     lecture.LireConfiguration();
+    // With no stem stored, the first answering library found stays the chosen one.
+    configuration_.systeme = couche.SoucheConfiguree();
     configuration_.modulesExternes.Lire(configuration_.dossierProgramme, stockage_);
     lecture.LireHistorique();
     if (const QScreen* ecran = bureau_->screen()) VerifierEcran(ecran->size().width());
@@ -51,6 +69,7 @@ Demarrage::Demarrage(const QStringList& arguments)
     fichier_ = ligne.Rechercher(configuration_, hote_);
 
     // A new work over the channels of the interface, with the configured options.
+    travail_.FixerVoies(couche.Description());
     travail_.ReinitialiserTravail(0, Travail::ToutReconstruire);
     lecture.AppliquerOptions();
     // The sheet window starts with the configured digits and notation.

@@ -782,11 +782,10 @@ void FenetrePrincipale::AfficherLigneSysteme(const QString& texte, const QColor&
     const auto tient = [ligne](const QString& t) {
         return ligne->fontMetrics().horizontalAdvance(t) <= 0.95 * ligne->width();
     };
-    // The acquisition layer will give the active inputs and outputs and the minimal interval.
-    etat_->AfficherSysteme(textesBureau::LigneSysteme(configuration_.systeme, 0, 0,
-                                                      configuration_.interfacePresente,
-                                                      configuration_.descriptionSysteme, tient),
-                           etat_->Couleur());
+    const CoucheInterface& couche = travail_.Interface();
+    etat_->AfficherSysteme(
+        couche.TexteLigneSysteme(couche.VoiesEnService(travail_.Variables()), tient),
+        etat_->Couleur());
 }
 
 void FenetrePrincipale::ActualiserOnglets(bool reconstruire) {

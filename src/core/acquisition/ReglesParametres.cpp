@@ -1,0 +1,199 @@
+#include "acquisition/ReglesParametres.h"
+
+#include "Hote.h"
+#include "Travail.h"
+#include "acquisition/CoucheInterface.h"
+#include "store/TableVariables.h"
+#include "store/TypeSortie.h"
+#include "store/TypeVoie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pelavorine::regles {
+
+namespace {
+
+template <typename T, typename Table> T* Chercher(Table& variables, int numero) {
+    for (int slot = 1; slot <= variables.DerniereCase(); ++slot)
+        if (auto* v = dynamic_cast<T*>(variables.Variable(slot)); v && v->Numero == numero)
+            return v;
+    return nullptr;
+}
+
+bool EstPortLogique(int source) {
+    return source >= 9 && source < 70;
+}
+
+} // namespace
+
+TypeVoie* Entree(TableVariables& variables, int numero) {
+    return Chercher<TypeVoie>(variables, numero);
+}
+const TypeVoie* Entree(const TableVariables& variables, int numero) {
+    return Chercher<const TypeVoie>(variables, numero);
+}
+TypeSortie* Sortie(TableVariables& variables, int numero) {
+    return Chercher<TypeSortie>(variables, numero);
+}
+const TypeSortie* Sortie(const TableVariables& variables, int numero) {
+    return Chercher<const TypeSortie>(variables, numero);
+}
+
+bool EntreeEnService(const TypeVoie& voie) {
+    return voie.Etat != TypeVoie::Inactif && voie.Capteur != 255;
+}
+
+ComptesVoies CompterVoies(const TableVariables& variables) {
+    ComptesVoies c;
+    for (int slot = 1; slot <= variables.DerniereCase(); ++slot) {
+        const TypeId* v = variables.Variable(slot);
+        if (const auto* e = dynamic_cast<const TypeVoie*>(v)) {
+            if (!EntreeEnService(*e)) continue;
+            ++c.entrees;
+            if (e->Etat == TypeVoie::PasAPas) c.PasAPas = true;
+        } else if (const auto* s = dynamic_cast<const TypeSortie*>(v)) {
+            // An output without a form emits nothing and takes no slot.
+            if (s->Forme == 0) continue;
+            if (s->ModeEmission == 1) ++c.sortiesPendant;
+            if (s->ModeEmission == 2) ++c.sortiesApres;
+        }
+    }
+    return c;
+}
+
+double PeriodeMinimale(CoucheInterface& couche, const ComptesVoies& comptes, int echantillons) {
+    const int sorties = comptes.entrees > 0 ? comptes.sortiesPendant : comptes.sortiesApres;
+    return couche.DureeMinimale(comptes.entrees, sorties, std::max(echantillons, 1));
+}
+
+double PeriodeMinimaleAcquisition(CoucheInterface& couche, const ComptesVoies& comptes,
+                                  int echantillons) {
+    return couche.DureeMinimale(comptes.entrees, comptes.sortiesPendant, std::max(echantillons, 1));
+}
+
+double ArrondirPeriode(double periode, const QString& souche) {
+    if (souche.compare(SoucheDemiMicroseconde, Qt::CaseInsensitive) == 0)
+        return std::round(periode * 2.0) / 2.0;
+    return std::round(periode);
+}
+
+double LimiterPeriode(double periode, double minimum, const QString& souche) {
+    // A minimum that falls between two steps is raised to the next step, never below.
+    double p = ArrondirPeriode(periode, souche);
+    double bas = ArrondirPeriode(minimum, souche);
+    if (bas < minimum) bas = ArrondirPeriode(minimum + 0.5, souche);
+    if (!std::isfinite(p) || p < bas) p = bas;
+    return std::clamp(p, std::min(bas, PeriodeMaximale), PeriodeMaximale);
+}
+
+void AppliquerPeriode(Travail& travail, double periode) {
+    if (!std::isfinite(periode) || periode <= 0.0) return;
+    periode = std::min(periode, PeriodeMaximale);
+    ParametresAcquisition& p = travail.Parametres();
+    p.periode = periode;
+    p.periodeEntiere = static_cast<int>(std::lround(periode));
+    // The time base reads the new interval from the work.
+    travail.Variables().CreerBaseDeTemps(0.0);
+    travail.DemanderMiseAJour(DemandesPeriode);
+}
+
+void AppliquerNbPoints(Travail& travail, int points) {
+    travail.Variables().ChangerNbPoints(std::clamp(points, 1, PointsMaximum), true);
+}
+
+QString QuestionDureeTropFaible(double minimum) {
+    return QStringLiteral("Durée d'acquisition trop faible. Prendre la durée minimum de ") +
+           QString::number(minimum) + QStringLiteral("µs");
+}
+
+bool VerifierDuree(Travail& travail, CoucheInterface& couche) {
+    const ComptesVoies c = CompterVoies(travail.Variables());
+    const double minimum = PeriodeMinimaleAcquisition(couche, c, travail.Parametres().echantillons);
+    if (travail.Parametres().periode >= minimum) return true;
+    if (!travail.hote().Question(QuestionDureeTropFaible(minimum), true)) return false;
+    AppliquerPeriode(travail, minimum);
+    return true;
+}
+
+void FixerModeEntree(TableVariables& variables, CoucheInterface& couche, int numero,
+                     std::uint8_t mode) {
+    TypeVoie* voie = Entree(variables, numero);
+    if (!voie || mode > TypeVoie::Inactif) return;
+    voie->Etat = mode;
+    if (mode == TypeVoie::Automatique) voie->Lecture = TypeVoie::LectureInstantanee;
+    if (couche.SansSysteme()) {
+        if (mode == TypeVoie::Automatique) voie->Etat = TypeVoie::Inactif;
+        voie->Lecture = TypeVoie::LectureClavier;
+    }
+    AppliquerEntreesConsecutives(variables, couche);
+    variables.DemanderMiseAJour(0x0010);
+}
+
+int AppliquerEntreesConsecutives(TableVariables& variables, CoucheInterface& couche) {
+    const auto ok = couche.Entrees().OkEtatSysteme;
+    if (couche.SansSysteme() || !ok || !ok(0x400)) return 0;
+    int changees = 0;
+    bool apresInactive = false;
+    for (int n = couche.PremiereEntree(); n <= couche.DerniereEntree(); ++n) {
+        TypeVoie* voie = Entree(variables, n);
+        if (!voie) continue;
+        if (apresInactive && voie->Etat == TypeVoie::Automatique) {
+            voie->Etat = TypeVoie::Inactif;
+            ++changees;
+        }
+        if (voie->Etat == TypeVoie::Inactif) apresInactive = true;
+    }
+    return changees;
+}
+
+double NiveauEnVolts(const TypeVoie& voie, double niveauPhysique) {
+    // The level is shown as volts × scale + offset: the same relation reads it back, so a
+    // level shown and typed again stays the same.
+    if (voie.Echelle == 0.0 || !std::isfinite(voie.Echelle)) return niveauPhysique;
+    return (niveauPhysique - voie.DecalageCapteur) / voie.Echelle;
+}
+
+double NiveauPhysique(const TypeVoie& voie, double volts) {
+    return volts * voie.Echelle + voie.DecalageCapteur;
+}
+
+double LireNiveau(const QString& texte) {
+    bool ok = false;
+    double v = texte.trimmed().toDouble(&ok);
+    if (!ok) v = QString(texte).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+std::int16_t NiveauBrut(const ParametresAcquisition& p, const TableVariables& variables,
+                        const CoucheInterface& couche) {
+    if (p.sourceDeclenchement >= 0 && p.sourceDeclenchement <= 8) {
+        const TypeVoie* voie = Entree(variables, p.sourceDeclenchement);
+        const auto convertir = couche.Entrees().VoltBinEA;
+        if (!voie || !convertir) return 0;
+        const int brut = convertir(p.niveauDeclenchement, voie->Calibre);
+        return static_cast<std::int16_t>(std::clamp(brut, -32768, 32767));
+    }
+    if (EstPortLogique(p.sourceDeclenchement))
+        return p.condition == ParametresAcquisition::Declenchement::Etat1 ? p.bitsDeclenchement : 0;
+    return 0;
+}
+
+void AppliquerDeclenchement(Travail& travail, CoucheInterface& couche, int source,
+                            int indexCondition, double niveauPhysique, std::uint8_t bits) {
+    ParametresAcquisition& p = travail.Parametres();
+    p.sourceDeclenchement = static_cast<std::int8_t>(source);
+    const int condition = std::clamp(indexCondition, 0, 1) + (EstPortLogique(source) ? 3 : 0);
+    p.condition = static_cast<ParametresAcquisition::Declenchement>(condition);
+    if (couche.SansSysteme()) return;
+    if (source >= 0 && source <= 8) {
+        const TypeVoie* voie = Entree(travail.Variables(), source);
+        p.niveauDeclenchement = voie ? NiveauEnVolts(*voie, niveauPhysique) : niveauPhysique;
+    } else if (EstPortLogique(source)) {
+        p.bitsDeclenchement = bits;
+        couche.ProgrammerSensPort(source - 9, 0);
+    }
+    p.niveauBrut = NiveauBrut(p, travail.Variables(), couche);
+}
+
+} // namespace pelavorine::regles
