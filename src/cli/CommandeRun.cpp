@@ -4,6 +4,8 @@
 #include "HoteConsole.h"
 #include "SortieRun.h"
 #include "Travail.h"
+#include "acquisition/Acquisition.h"
+#include "acquisition/ReglesParametres.h"
 #include "calc/ErreursCalcul.h"
 #include "calc/FeuilleCalcul.h"
 #include "files/CommandesFichier.h"
@@ -11,6 +13,7 @@
 #include "store/Configuration.h"
 #include "store/LectureConfiguration.h"
 #include "store/StockageConfiguration.h"
+#include "store/TypeVoie.h"
 #include "texte/CodageTexte.h"
 
 #include <QFile>
@@ -22,12 +25,10 @@ namespace pelavorine::cli {
 
 namespace {
 
-// Options that later versions of the tool bring; refused rather than ignored.
-const QStringList kAVenir = {QStringLiteral("--inputs"), QStringLiteral("--acquire")};
-const QStringList kAvecValeur = {QStringLiteral("--points"), QStringLiteral("--tbase"),
-                                 QStringLiteral("--digits"), QStringLiteral("--engineering"),
-                                 QStringLiteral("--show"),   QStringLiteral("--sheet"),
-                                 QStringLiteral("--line"),   QStringLiteral("--save")};
+const QStringList kAvecValeur = {
+    QStringLiteral("--points"), QStringLiteral("--tbase"),       QStringLiteral("--inputs"),
+    QStringLiteral("--digits"), QStringLiteral("--engineering"), QStringLiteral("--show"),
+    QStringLiteral("--sheet"),  QStringLiteral("--line"),        QStringLiteral("--save")};
 const QStringList kExtensionsEnregistrement = {QStringLiteral("PL2"), QStringLiteral("PLC"),
                                                QStringLiteral("TXT")};
 
@@ -116,9 +117,9 @@ bool CommandeRun::Analyser(const QStringList& arguments, QString& erreur) {
             json_ = true;
             continue;
         }
-        if (kAVenir.contains(a)) {
-            erreur = QStringLiteral("l'option %1 n'est pas encore disponible").arg(a);
-            return false;
+        if (a == QLatin1String("--acquire")) {
+            acquerir_ = true;
+            continue;
         }
         if (!a.startsWith(QLatin1String("--"))) {
             if (fichier_) {
@@ -177,6 +178,25 @@ bool CommandeRun::Appliquer(Travail& travail, const Option& option, QStringList&
         travail.Parametres().periode = option.valeur.toDouble() * 1e6;
         travail.Parametres().periodeEntiere = qRound(travail.Parametres().periode);
         table.CreerBaseDeTemps(0.0);
+    } else if (option.nom == QLatin1String("--inputs")) {
+        // The inputs named go automatic, the others out of service.
+        QStringList noms = option.valeur.toUpper().split(QLatin1Char(','), Qt::SkipEmptyParts);
+        CoucheInterface& couche = travail.Interface();
+        for (int n = couche.PremiereEntree(); n <= couche.DerniereEntree(); ++n) {
+            TypeVoie* voie = regles::Entree(table, n);
+            if (!voie) continue;
+            const bool choisie = noms.removeAll(voie->Nom.toUpper()) > 0;
+            if (choisie && couche.SansSysteme()) {
+                erreur = MessageErreurAcquisition(Acquisition::SansCarte);
+                return false;
+            }
+            regles::FixerModeEntree(table, couche, n,
+                                    choisie ? TypeVoie::Automatique : TypeVoie::Inactif);
+        }
+        if (!noms.isEmpty()) {
+            erreur = QStringLiteral("Entrée inconnue : %1").arg(noms.join(QStringLiteral(", ")));
+            return false;
+        }
     } else if (option.nom == QLatin1String("--digits")) {
         travail.nombres.chiffres = option.valeur.toInt();
         travail.Feuille().etat.nbChiffres = std::clamp(travail.nombres.chiffres, 1, 12);
@@ -225,6 +245,18 @@ int CommandeRun::Executer() {
                 break;
             }
         }
+    }
+
+    // One acquisition with the interface in use, before the sheet.
+    if (!erreur && acquerir_) {
+        Acquisition acquisition(travail, travail.Interface());
+        const int code = acquisition.Lancer();
+        if (code > 0)
+            erreur =
+                ErreurRun{0, 0, code, MessageErreurAcquisition(code, acquisition.DureeMinimale())};
+        else if (code < 0)
+            erreur = ErreurRun{0, 0, code,
+                               QStringLiteral("Acquisition pas à pas impossible sans le bureau")};
     }
 
     QList<ResultatLigne> resultats;

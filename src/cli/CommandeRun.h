@@ -35,6 +35,7 @@ private:
     QString enregistrer_;
     std::optional<QStringList> montrer_;
     bool json_ = false;
+    bool acquerir_ = false;
 };
 
 } // namespace pelavorine::cli
