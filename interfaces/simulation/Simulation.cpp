@@ -114,6 +114,7 @@ void Initialiser() {
     e.gainEA.fill(1);
     e.repetition.fill(-1);
     LireCapteurs(e);
+    ChargerReglagesSignaux();
 }
 
 // The state is set when the library is loaded, before the program asks anything.
@@ -368,8 +369,10 @@ void FermetureDLL(void) {
 }
 
 int32_t SystemePresent(void) {
-    // Asked when the interface is selected for use: the simulated time starts again.
+    // Asked when the interface is selected for use: the simulated time starts again, with
+    // the signals the settings give now.
     E().horlogeUs = 0;
+    ChargerReglagesSignaux();
 #ifdef PELAVORINE_SYSTEME_ABSENT
     return 0;
 #else

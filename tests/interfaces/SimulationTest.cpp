@@ -12,8 +12,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <initializer_list>
+#include <map>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -122,6 +126,19 @@ private:
     void* poignee_ = nullptr;
 };
 
+// The default signals must not depend on the settings of whoever runs the tests: the library
+// looks for its settings in a folder that does not exist, unless a test says otherwise.
+class SansReglages : public ::testing::Environment {
+public:
+    void SetUp() override {
+        const fs::path absent =
+            fs::temp_directory_path() / ("pelavorine-sans-reglages-" + std::to_string(::getpid()));
+        setenv("PELAVORINE_CONFIG_DIR", absent.c_str(), 1);
+    }
+};
+[[maybe_unused]] ::testing::Environment* const gSansReglages =
+    ::testing::AddGlobalTestEnvironment(new SansReglages);
+
 TypeSysteme* gSysteme = nullptr;
 int gAppels = 0;
 int gArretApres = 0;
@@ -136,6 +153,12 @@ class Simulation : public ::testing::Test {
 protected:
     void SetUp() override {
         setenv("PELAVORINE_SIMULATION_FAST", "1", 1);
+        Charger();
+    }
+
+    // Loads a fresh copy of the library, which reads the settings as it loads.
+    void Charger() {
+        bib_.reset();
         bib_ = std::make_unique<Bibliotheque>(PELAVORINE_SIMULATION_SO);
         ASSERT_TRUE(bib_->Chargee()) << dlerror();
 #define RESOUDRE(nom) nom = bib_->Fonction<decltype(::nom)>(#nom)
@@ -569,6 +592,175 @@ TEST_F(Simulation, PortsLogiques) {
     EXPECT_EQ(LireSensPort(1), 0);
     EXPECT_EQ(ProgrammerSensPort(1, 3), 0) << "only the last port carries the box";
     EXPECT_EQ(ProgrammerSensPort(3, 1), 0);
+}
+
+// The variables that locate the settings file, given back as they were at the end of a test.
+class VariablesReglages {
+public:
+    VariablesReglages() {
+        for (const char* nom : {"PELAVORINE_CONFIG_DIR", "XDG_CONFIG_HOME", "HOME"})
+            if (const char* v = std::getenv(nom))
+                avant_[nom] = v;
+            else
+                avant_[nom] = std::nullopt;
+    }
+    ~VariablesReglages() {
+        for (const auto& [nom, valeur] : avant_)
+            if (valeur)
+                setenv(nom.c_str(), valeur->c_str(), 1);
+            else
+                unsetenv(nom.c_str());
+    }
+    VariablesReglages(const VariablesReglages&) = delete;
+    VariablesReglages& operator=(const VariablesReglages&) = delete;
+
+private:
+    std::map<std::string, std::optional<std::string>> avant_;
+};
+
+// A folder of its own, removed at the end.
+class DossierTemporaire {
+public:
+    DossierTemporaire() {
+        static int numero = 0;
+        chemin_ = fs::temp_directory_path() / ("pelavorine-reglages-" + std::to_string(::getpid()) +
+                                               "-" + std::to_string(++numero));
+        fs::create_directories(chemin_);
+    }
+    ~DossierTemporaire() {
+        std::error_code ignore;
+        fs::remove_all(chemin_, ignore);
+    }
+    DossierTemporaire(const DossierTemporaire&) = delete;
+    DossierTemporaire& operator=(const DossierTemporaire&) = delete;
+    const fs::path& Chemin() const { return chemin_; }
+
+private:
+    fs::path chemin_;
+};
+
+void EcrireFichier(const fs::path& fichier, const std::string& texte) {
+    fs::create_directories(fichier.parent_path());
+    std::ofstream(fichier, std::ios::binary) << texte;
+}
+
+double Carre1V100Hz(double t) {
+    return std::fmod(t, 10000.0) < 5000.0 ? 1.0 : -1.0;
+}
+
+TEST_F(Simulation, SignauxLusDansLesReglages) {
+    // Where the folder named by each variable puts the program's settings file.
+    enum class Dossier { Configuration, Xdg, Maison };
+    struct Cas {
+        const char* nom;
+        Dossier dossier;
+        std::string ini;
+        std::map<int, std::function<double(double)>> signaux; // the others keep their default
+    };
+    std::vector<Cas> cas = {
+        {"valeurs sans guillemets, seul le groupe SIMULATION compte",
+         Dossier::Configuration,
+         "[General]\nEA1=CONSTANTE 4\n\n[SIMULATION]\nEA0=CARRE 1 100\n  EA1 = CONSTANTE -0.75 \n"
+         "; EA2=CONSTANTE 4\nEA4=CONSTANTE 3\n[AUTRE]\nEA3=CONSTANTE 4\nEA5=CONSTANTE 4\n",
+         {{0, Carre1V100Hz}, {1, [](double) { return -0.75; }}, {4, [](double) { return 3.0; }}}},
+        {"valeurs entre guillemets, fins de ligne CRLF, dossier XDG",
+         Dossier::Xdg,
+         "\xEF\xBB\xBF[SIMULATION]\r\nEA0=\"CARRE 1 100\"\r\nEA1=\"CONSTANTE -0.75\"\r\n"
+         "EA2=TRIANGLE 2 25 1\r\nEA5=SINUS 0.5 10 -1\r\n",
+         {{0, Carre1V100Hz},
+          {1, [](double) { return -0.75; }},
+          {2,
+           [](double t) {
+               const double u = std::fmod(t, 40000.0) / 40000.0;
+               return 1.0 + 2.0 * (u < 0.5 ? 4.0 * u - 1.0 : 3.0 - 4.0 * u);
+           }},
+          {5, [](double t) { return -1.0 + 0.5 * std::sin(2 * kPi * 10 * t * 1e-6); }}}},
+        {"la dernière valeur compte, même illisible; dossier personnel",
+         Dossier::Maison,
+         "[SIMULATION]\nEA1=CONSTANTE 2\nEA1=CARRE 1 0\nEA6=CONSTANTE 4\nEA0=CONSTANTE 1\n"
+         "EA0=CONSTANTE 0.25\n",
+         {{0, [](double) { return 0.25; }}}},
+    };
+    // An unreadable value leaves the default signal, whatever the input.
+    for (const char* illisible :
+         {"SINUS deux 50", "TRIANGLE 1 nan", "CONSTANTE nan", "CONSTANTE inf", "CONSTANTE",
+          "CONSTANTE 1 2", "CARRE 1 100 0 7", "CARRE 1 0", "SINUS 1 -50", "SINUS 1 1e-310",
+          "CARRE 1e308 10 1e308", "BIDON 1 2", "\"SINUS 1 50", "SINUS 1,5 50", "", "SINUS 2 50x"}) {
+        for (int entree : {1, 4})
+            cas.push_back({illisible,
+                           Dossier::Configuration,
+                           "[SIMULATION]\nEA" + std::to_string(entree) + "=" + illisible + "\n",
+                           {}});
+    }
+    const int entrees[] = {0, 1, 2, 3, 4, 5};
+    const double periode = 700;
+    const int points = 90;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        VariablesReglages variables;
+        DossierTemporaire dossier;
+        fs::path fichier = dossier.Chemin() / "Quandrel" / "Pelavorine2003.ini";
+        switch (c.dossier) {
+        case Dossier::Configuration:
+            setenv("PELAVORINE_CONFIG_DIR", dossier.Chemin().c_str(), 1);
+            break;
+        case Dossier::Xdg:
+            unsetenv("PELAVORINE_CONFIG_DIR");
+            setenv("XDG_CONFIG_HOME", dossier.Chemin().c_str(), 1);
+            break;
+        case Dossier::Maison:
+            unsetenv("PELAVORINE_CONFIG_DIR");
+            unsetenv("XDG_CONFIG_HOME");
+            setenv("HOME", dossier.Chemin().c_str(), 1);
+            fichier = dossier.Chemin() / ".config" / "Quandrel" / "Pelavorine2003.ini";
+            break;
+        }
+        EcrireFichier(fichier, c.ini);
+        Charger();
+        Anneau({0, 1, 2, 3, 4, 5});
+        auto tampon = Tampon(points);
+        ASSERT_EQ(Bloc(tampon, points, 1, periode), std::make_pair(0, points));
+        for (int p = 0; p < points; ++p)
+            for (int k = 0; k < 6; ++k) {
+                const double t = p * periode;
+                const auto regle = c.signaux.find(entrees[k]);
+                const bool defaut = regle == c.signaux.end();
+                // The default EA4 carries a noise of 0.05 V r.m.s.
+                const double tolerance = defaut && entrees[k] == 4 ? 0.35 : kDemiPas10V;
+                ASSERT_NEAR(Volts(tampon, p, k), defaut ? Attendu(entrees[k], t) : regle->second(t),
+                            tolerance)
+                    << "EA" << entrees[k] << " point " << p;
+            }
+    }
+}
+
+TEST_F(Simulation, ReglagesRelusALaSelection) {
+    VariablesReglages variables;
+    DossierTemporaire dossier;
+    setenv("PELAVORINE_CONFIG_DIR", dossier.Chemin().c_str(), 1);
+    const fs::path fichier = dossier.Chemin() / "Quandrel" / "Pelavorine2003.ini";
+    EcrireFichier(fichier, "[SIMULATION]\nEA0=CARRE 1 100\n");
+    Charger();
+    Anneau({0});
+    auto avant = Tampon(20);
+    ASSERT_EQ(Bloc(avant, 20, 1, 1000).first, 0);
+    for (int p = 0; p < 20; ++p)
+        EXPECT_NEAR(Volts(avant, p, 0), Carre1V100Hz(p * 1000.0), kDemiPas10V) << p;
+
+    // Settings changed by the program take effect when it selects the interface again; a
+    // file gone leaves the default signal.
+    EcrireFichier(fichier, "[SIMULATION]\nEA0=CONSTANTE 2.5\n");
+    SystemePresent();
+    auto apres = Tampon(3);
+    ASSERT_EQ(Bloc(apres, 3, 1, 1000).first, 0);
+    for (int p = 0; p < 3; ++p)
+        EXPECT_NEAR(Volts(apres, p, 0), 2.5, kDemiPas10V) << p;
+    fs::remove(fichier);
+    SystemePresent();
+    auto sansFichier = Tampon(3);
+    ASSERT_EQ(Bloc(sansFichier, 3, 1, 1000).first, 0);
+    for (int p = 0; p < 3; ++p)
+        EXPECT_NEAR(Volts(sansFichier, p, 0), Attendu(0, p * 1000.0), kDemiPas10V) << p;
 }
 
 // Reads the identification box on port 2 the way the program does.
