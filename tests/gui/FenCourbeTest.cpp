@@ -1,3 +1,4 @@
+#include "BoitesAuto.h"
 #include "Travail.h"
 #include "app/FenetrePrincipale.h"
 #include "calc/FeuilleCalcul.h"
@@ -22,19 +23,6 @@ using namespace pelavorine;
 using C = Commande;
 
 namespace {
-
-// Message boxes answered "Oui" (or OK) without showing, noting the texts.
-struct BoitesAuto {
-    QStringList textes;
-    BoitesAuto() {
-        BoitesMessages::FixerInterception([this](QMessageBox& boite, BoitesMessages::Genre) {
-            textes << boite.text();
-            QAbstractButton* oui = boite.button(QMessageBox::Yes);
-            return oui ? oui : boite.button(QMessageBox::Ok);
-        });
-    }
-    ~BoitesAuto() { BoitesMessages::FixerInterception(nullptr); }
-};
 
 // The save dialog answers with a chosen name; the open dialog is never needed.
 class Dialogues : public DialoguesFichier {

@@ -1,4 +1,5 @@
 #include "app/FenetrePrincipale.h"
+#include "BoitesAuto.h"
 #include "Travail.h"
 #include "app/DialogueQuitter.h"
 #include "app/DialogueTitresFenetres.h"
@@ -75,19 +76,6 @@ struct Compteur : QObject {
         if (e->type() == type) ++nombre;
         return false;
     }
-};
-
-// Message boxes answered "Oui" (or OK) without showing, noting the texts.
-struct BoitesAuto {
-    QStringList textes;
-    BoitesAuto() {
-        BoitesMessages::FixerInterception([this](QMessageBox& boite, BoitesMessages::Genre) {
-            textes << boite.text();
-            QAbstractButton* oui = boite.button(QMessageBox::Yes);
-            return oui ? oui : boite.button(QMessageBox::Ok);
-        });
-    }
-    ~BoitesAuto() { BoitesMessages::FixerInterception(nullptr); }
 };
 
 // Help pages opened through the desktop's handler, noted instead of shown.
