@@ -2,6 +2,7 @@
 # Makes the documentation's pictures of the desk, 1280x800, with no display needed:
 #   docs/bureau.png     the calculation window open on a short sheet (a charging capacitor)
 #   docs/mosaique.png   three curve windows in a mosaic (a sine, its derivative, their product)
+#   docs/acquisition.png a permanent acquisition of EA0 and EA1 on the simulated interface
 # Usage: scripts/capture_bureau.sh [PELAVORINE_BINARY]   (default: the release build, built if needed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,3 +29,4 @@ capturer() { # variable image
 }
 capturer PELAVORINE_CAPTURE docs/bureau.png
 capturer PELAVORINE_CAPTURE_MOSAIQUE docs/mosaique.png
+capturer PELAVORINE_CAPTURE_ACQUISITION docs/acquisition.png

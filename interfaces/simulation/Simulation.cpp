@@ -328,7 +328,9 @@ int32_t Acquerir(int16_t* tampon, int32_t* pointsAcquis) {
         Attendre(depart + pas * (i + 1));
         *pointsAcquis = i + 1;
         if (e.rappel) e.rappel(i + 1);
-        if (Arret()) return PELAVORINE_ACQUISITION_INTERROMPUE;
+        // A stop ends the run after this block; only a long block is cut short.
+        if (Arret() && (e.systeme.drapeaux & PELAVORINE_ARRET_BLOC_LONG))
+            return PELAVORINE_ACQUISITION_INTERROMPUE;
     }
     return 0;
 }

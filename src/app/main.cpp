@@ -1,3 +1,6 @@
+#include "acquisition/AcquisitionBureau.h"
+#include "acquisition/CoucheInterface.h"
+#include "acquisition/ReglesParametres.h"
 #include "app/ApplicationPelavorine.h"
 #include "app/BoiteAPropos.h"
 #include "app/Demarrage.h"
@@ -9,12 +12,16 @@
 #include "files/Secours.h"
 #include "store/LigneDeCommande.h"
 #include "store/StockageConfiguration.h"
+#include "store/TableVariables.h"
+#include "store/TypeVoie.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
+#include <memory>
 
 using namespace pelavorine;
 
@@ -39,6 +46,8 @@ int main(int argc, char* argv[]) {
     const bool reprise = secours.DebutSession() && !relancement &&
                          travail.hote().Question(Secours::QuestionReprise());
     programme.Terminer(reprise ? secours.Fichier() : programme.FichierAOuvrir());
+    // Acquired data reach the emergency save after each run.
+    bureau.Acquisitions().FixerSecours(&secours);
 
     // An unexpected fault: the work goes to the emergency save, and the user may restart.
     bool relance = false;
@@ -132,6 +141,40 @@ int main(int argc, char* argv[]) {
             bureau.TraiterDemandes();
             QApplication::processEvents();
             QApplication::exit(bureau.grab().save(image) ? 0 : 1);
+        });
+    }
+
+    // PELAVORINE_CAPTURE_ACQUISITION=<image.png>: a permanent acquisition of EA0 and EA1 in
+    // window 1, pictured during its third block, then stopped by Escape.
+    if (const QString image = qEnvironmentVariable("PELAVORINE_CAPTURE_ACQUISITION");
+        !image.isEmpty()) {
+        QTimer::singleShot(0, &bureau, [&programme, &bureau, &travail, image] {
+            if (BoiteAPropos* boite = programme.APropos()) boite->close();
+            TableVariables& variables = travail.Variables();
+            CoucheInterface& couche = travail.Interface();
+            for (int n = couche.PremiereEntree(); n <= couche.DerniereEntree(); ++n)
+                if (TypeVoie* v = regles::Entree(variables, n)) {
+                    regles::FixerModeEntree(variables, couche, n,
+                                            n <= 1 ? TypeVoie::Automatique : TypeVoie::Inactif);
+                    v->AfficherDans(1, n <= 1);
+                }
+            regles::AppliquerPeriode(travail, 100.0);
+            regles::AppliquerNbPoints(travail, 500);
+            travail.Parametres().permanent = 1;
+            travail.DemanderMiseAJour(0x00E1);
+            bureau.TraiterDemandes();
+            AcquisitionBureau& acquisitions = bureau.Acquisitions();
+            auto code = std::make_shared<int>(1);
+            QObject::connect(&acquisitions, &AcquisitionBureau::blocTermine, &bureau,
+                             [&bureau, image, code](int bloc) {
+                                 if (bloc != 3) return;
+                                 *code = bureau.grab().save(image) ? 0 : 1;
+                                 QApplication::postEvent(
+                                     &bureau, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
+                                                            Qt::NoModifier));
+                             });
+            acquisitions.Lancer();
+            QApplication::exit(*code);
         });
     }
 

@@ -474,7 +474,16 @@ TEST_F(Simulation, DeclenchementsSansAttenteOuSansFin) {
 
 TEST_F(Simulation, ArretDepuisLeRappel) {
     Anneau({0, 1});
+    // The stop flag alone ends the run after this block: the block is finished.
     gArretApres = 10;
+    auto entier = Tampon(100);
+    EXPECT_EQ(Bloc(entier, 100, 1, 1000, RappelCompteur), std::make_pair(0, 100));
+    EXPECT_EQ(gAppels, 100);
+
+    // With the long-block flag the block is cut short at the stop.
+    systeme_->arret = 0;
+    gAppels = 0;
+    systeme_->drapeaux |= PELAVORINE_ARRET_BLOC_LONG;
     auto tampon = Tampon(100);
     const auto [code, acquis] = Bloc(tampon, 100, 1, 1000, RappelCompteur);
     EXPECT_EQ(code, PELAVORINE_ACQUISITION_INTERROMPUE);

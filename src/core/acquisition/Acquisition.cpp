@@ -244,7 +244,7 @@ void Acquisition::MiseEnPlace() {
     if (bureau.spectreApres)
         (t.NbPoint() * p.periode > 1e6 ? demandesBloc_ : demandesFin_) |= Spectre;
 
-    pointParPoint_ = possible && static_cast<bool>(point);
+    pointParPoint_ = possible && static_cast<bool>(point) && (!dessinParPoint || dessinParPoint());
     sondeEchap_ = pointParPoint_ || p.periode > PeriodeSondage;
     dessinApresBloc_ = typeAffichage_ != 2 || calculApresBloc || comptes_.sortiesApres > 0;
     travail_.hote().LigneInfo(TexteEnCours);

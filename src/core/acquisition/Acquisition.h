@@ -78,6 +78,10 @@ public:
     // Point-by-point drawing: when set, each point is converted as it arrives and the hook
     // gets its number (from 1); the block is then not converted again.
     std::function<void(int point)> point;
+    // Asked once the run is set up, when drawing each point is possible: whether the desk
+    // can keep up with the period (the window set and the maps are known then). Without it,
+    // a set `point` hook is always used.
+    std::function<bool()> dessinParPoint;
     // Before and after the refresh that follows each block (the after-block requests have
     // been made and the sheet has run when the hook is called).
     std::function<void()> avantRafraichissement;

@@ -26,6 +26,8 @@
 #include "store/TypeId.h"
 #include "ui/BoitesMessages.h"
 #include "ui/FiltreEntrees.h"
+#include "acquisition/AcquisitionBureau.h"
+#include "acquisition/ModeleParametres.h"
 #include "ui/HoteBureau.h"
 #include "ui/MenuSaisie.h"
 #include "ui/SaisieGrecque.h"
@@ -159,6 +161,7 @@ FenetrePrincipale::FenetrePrincipale(Travail& travail, Configuration& configurat
     qApp->installEventFilter(saisie_);
     qApp->installEventFilter(menuSaisie_);
     filtre_ = new FiltreEntrees(this);
+    acquisition_ = new AcquisitionBureau(*this, travail_);
     // The sheet's panes may still be scrolled while it runs from its own window.
     filtre_->autorise = [this](QObject* objet) {
         auto* w = qobject_cast<QWidget*>(objet);
@@ -350,6 +353,9 @@ bool FenetrePrincipale::Construite(Commande commande) const {
     case C::Coller:
     case C::FeuilleCalcul:
     case C::LancerCalculs:
+    case C::AcquerirSignaux:
+    case C::Parametres:
+    case C::EchellesAbscisse:
     case C::NouvelleFenetre:
     case C::SupprimerFenetre:
     case C::RafraichirFenetre:
@@ -435,6 +441,15 @@ void FenetrePrincipale::Executer(Commande commande) {
         break;
     case C::FeuilleCalcul:
         OuvrirFeuilleCalcul();
+        break;
+    case C::AcquerirSignaux:
+        acquisition_->Lancer();
+        break;
+    case C::Parametres:
+        OuvrirParametres();
+        break;
+    case C::EchellesAbscisse:
+        OuvrirParametres(ModeleParametres::PageFenetres, courante);
         break;
     case C::LancerCalculs:
         travail_.Feuille().etat.inhibitionIgnoree = true;

@@ -24,6 +24,7 @@ class QToolBar;
 
 namespace pelavorine {
 
+class AcquisitionBureau;
 class Configuration;
 class DialoguesFichier;
 class FenetreFeuille;
@@ -79,6 +80,14 @@ public:
     SelecteurGrec* Selecteur() const { return selecteur_; }
     // On while the calculation sheet runs; message boxes suspend it.
     FiltreEntrees* Filtre() const { return filtre_; }
+    // "&Acquérir signaux" and what the desk does around a run.
+    AcquisitionBureau& Acquisitions() const { return *acquisition_; }
+    // The window is shown full screen.
+    bool FenetrePleinEcran(int numero) const { return PleinEcran(numero); }
+    // The parameters form on one of its pages (ModeleParametres::Page), on an input, a
+    // variable or a window of that page (0: the first or current one); a page below 0 is
+    // the one last shown.
+    void OuvrirParametres(int page = -1, int element = 0);
 
     // Runs a command as its menu item or icon does; a command that is disabled does nothing.
     void Executer(Commande commande);
@@ -211,6 +220,8 @@ private:
     HistoriqueDisposition disposition_;
     mosaique::EtatMosaique mosaique_;
     bool feuilleEnMosaique_ = false;
+    AcquisitionBureau* acquisition_ = nullptr;
+    int pageParametres_ = 0;
 };
 
 } // namespace pelavorine

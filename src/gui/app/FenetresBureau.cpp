@@ -49,6 +49,8 @@ TFenCourbe* FenetrePrincipale::CreerCourbe(int numero) {
     connect(courbe, &TFenCourbe::noterDisposition, this, &FenetrePrincipale::NoterDisposition);
     connect(courbe, &TFenCourbe::pilesChangees, this, &FenetrePrincipale::ActualiserMenus);
     connect(courbe, &TFenCourbe::courbeChoisie, this, [this] { ActualiserMenus(); });
+    connect(courbe, &TFenCourbe::parametresDemandes, this,
+            [this](int page, int element) { OuvrirParametres(page, element); });
     return courbe;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Hote.h"
 #include "Travail.h"
+#include "acquisition/ModeleParametres.h"
 #include "calc/MoteurCalcul.h"
 #include "store/Genres.h"
 #include "store/TypeId.h"
@@ -287,6 +288,7 @@ void TFenCourbe::EcrireNomAbscisse(QPainter& p) {
     const int y = height() - fm.height() - projection_.B() - 2;
     p.setPen(DepuisRvb(cadre_.couleurTexte));
     p.drawText(QPoint(x, y + fm.ascent()), texteAbscisse_);
+    rectAbscisse_ = QRect(x, y, fm.horizontalAdvance(texteAbscisse_), fm.height());
 }
 
 void TFenCourbe::Tracer(QPainter& p, int variable, const QColor& couleur) {
@@ -344,6 +346,53 @@ void TFenCourbe::EffacerCourbesIndiquees(const QList<int>& variables) {
     for (int v : variables)
         Tracer(p, v, CouleurFond());
     update();
+}
+
+void TFenCourbe::TracerPoints(int variable, int premier, int dernier) {
+    const TypeId* v = travail_.Variables().Variable(variable);
+    const DonneesFenetre* f = Donnees();
+    if (!cadreFait_ || !v || !f) return;
+    const QSize ecran = TailleEcran(this);
+    ParametresTrace parametres;
+    parametres.projection = &projection_;
+    parametres.fenetre = numero_;
+    parametres.indicateur = IndicateurTrace(*f, travail_.Moteur().degres);
+    parametres.espacement = std::max(1, travail_.espacementMarqueurs);
+    parametres.largeurEcran = ecran.width();
+    parametres.hauteurEcran = ecran.height();
+    parametres.premier = std::max(1, premier);
+    parametres.dernier = std::max(parametres.premier, dernier);
+    parametres.reduire = false;
+    QPainter p(&image_);
+    p.setClipRect(ZoneTrace());
+    {
+        PeintreCourbes peintre(p, noirEtBlanc_ ? QColor(Qt::black) : DepuisWindows(v->Couleur),
+                               ecran.width());
+        TracerVariable(*v, travail_.Variables(), parametres, peintre);
+    }
+    const auto pixel = [&](int i) {
+        return QPoint(projection_.WPX(v->Abscisse(i, numero_)),
+                      projection_.WPY(v->LirePoint(i) * v->Multiplicateur + v->Decalage));
+    };
+    const QRect zone =
+        QRect(pixel(parametres.premier), pixel(parametres.dernier)).normalized().adjusted(-4, -4,
+                                                                                        4, 4);
+    update(zone.intersected(rect()));
+}
+
+void TFenCourbe::EffacerSegment(int variable, QPointF a, QPointF b) {
+    const TypeId* v = travail_.Variables().Variable(variable);
+    if (!cadreFait_ || !v) return;
+    const QPoint pa(projection_.WPX(a.x()), projection_.WPY(a.y() * v->Multiplicateur +
+                                                            v->Decalage));
+    const QPoint pb(projection_.WPX(b.x()), projection_.WPY(b.y() * v->Multiplicateur +
+                                                            v->Decalage));
+    QPainter p(&image_);
+    p.setClipRect(ZoneTrace());
+    // The simplest styles are one pixel wide; the others are erased more widely.
+    p.setPen(QPen(CouleurFond(), v->Style <= 1 ? 1 : 3));
+    p.drawLine(pa, pb);
+    update(QRect(pa, pb).normalized().adjusted(-3, -3, 3, 3).intersected(rect()));
 }
 
 void TFenCourbe::Effacer() {
@@ -479,6 +528,28 @@ void TFenCourbe::mousePressEvent(QMouseEvent* event) {
     // The first event of a drag on a graduation strip only records the anchor.
     if (pos.x() < projection_.L()) ancreY_ = pos.y();
     if (pos.y() > projection_.H() - projection_.B()) ancreX_ = pos.x();
+}
+
+void TFenCourbe::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || outil_) return;
+    const DonneesFenetre* f = Donnees();
+    if (!f || f->FenetreImage()) return;
+    const QPoint pos = event->position().toPoint();
+    if (rectLegende_.contains(pos)) {
+        const QFontMetrics fm(PoliceLegende());
+        const int v =
+            VariableSousLaSouris(legende_.texte, pos.x(), rectLegende_.left(), travail_.Variables(),
+                                 [fm](const QString& t) { return fm.horizontalAdvance(t); });
+        emit parametresDemandes(ModeleParametres::PageCourbes, std::max(v, 0));
+        return;
+    }
+    // The abscissa label of a processing library's window is its own.
+    if (rectAbscisse_.contains(pos)) {
+        if (!f->OkEtat(0x04 | 0x08)) emit parametresDemandes(ModeleParametres::PageFenetres, numero_);
+        return;
+    }
+    if (pos.x() < projection_.L() || pos.y() > projection_.H() - projection_.B())
+        emit parametresDemandes(ModeleParametres::PageFenetres, numero_);
 }
 
 void TFenCourbe::mouseMoveEvent(QMouseEvent* event) {

@@ -32,6 +32,8 @@ public:
     const QImage& Image() const { return image_; }
     const PlanCadre& Cadre() const { return cadre_; }
     const PlanLegende& Legende() const { return legende_; }
+    // Where the legend line was last written.
+    QRect RectLegende() const { return rectLegende_; }
     QRect ZoneTrace() const;
 
     // Graduer: evaluates the world, the margins and draws the whole frame.
@@ -44,6 +46,11 @@ public:
     void EffacerCourbesIndiquees(const QList<int>& variables);
     // The plot area only, in the background colour.
     void Effacer();
+    // Drawing while an acquisition runs: points premier..dernier of a variable in its colour,
+    // and a segment between two world points erased (the previous trace of a repeated block).
+    // Both repaint only the pixels they touch.
+    void TracerPoints(int variable, int premier, int dernier);
+    void EffacerSegment(int variable, QPointF a, QPointF b);
     // Draws again the grid lines the frame remembered (after a tool erased some of them).
     void DessinerGrille();
     // Frame and curves at once, as the desk's refresh 192 does.
@@ -79,6 +86,10 @@ signals:
     void pilesChangees();
     // The legend chose a new current curve.
     void courbeChoisie(int variable);
+    // A double click asks for the display parameters: the curve page (on the variable under
+    // the mouse, 0 when none) from the legend, the window page from the graduation strips and
+    // the abscissa label.
+    void parametresDemandes(int page, int element);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -86,6 +97,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -113,6 +125,7 @@ private:
     MesuresTexte mesures_;
     QRect rectLegende_;
     QString texteAbscisse_;
+    QRect rectAbscisse_;
     std::unique_ptr<OutilFenetre> outil_;
     bool noirEtBlanc_ = false;
     bool cadreFait_ = false;
