@@ -157,6 +157,7 @@ int main(int argc, char* argv[]) {
                     regles::FixerModeEntree(variables, couche, n,
                                             n <= 1 ? TypeVoie::Automatique : TypeVoie::Inactif);
                     v->AfficherDans(1, n <= 1);
+                    v->Couleur = variables.palette[(n + 1) % 16];
                 }
             regles::AppliquerPeriode(travail, 100.0);
             regles::AppliquerNbPoints(travail, 500);

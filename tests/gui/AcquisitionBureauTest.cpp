@@ -215,18 +215,73 @@ private slots:
         QLabel* label = b.fenetre->Etat()->PointCourant();
         connect(&acquisitions, &AcquisitionBureau::blocTermine, this,
                 [&] { compteur << label->text() << QString::number(label->isVisible()); });
-        QCOMPARE(AcquisitionBureau::TextePoint(0, 6), QStringLiteral("0/6 "));
         acquisitions.Lancer();
         QVERIFY(acquisitions.DessinPointParPoint());
         QCOMPARE(compteur, (QStringList{"6/6 ", "1"}));
         QVERIFY(!label->isVisible());
         QCOMPARE(b.Entree(0)->NbPoints, 6);
+        QCOMPARE(AcquisitionBureau::TextePoint(0, 6), QStringLiteral("0/6 "));
+        QVERIFY(boites.textes.isEmpty());
+    }
 
+    void repeatedRunErasesThePreviousBlockAhead() {
+        // Drawn point by point, each block erases the previous one as it goes: when the third
+        // block's last point is drawn the curves are those of that block alone.
+        BoitesAuto boites;
+        Bureau b;
+        b.Entrees({0, 1});
+        AcquisitionBureau& acquisitions = b.fenetre->Acquisitions();
+        acquisitions.FixerCoutDessin(5.0);
+        b.Base(300, 1700.0); // 25.5 periods: each block starts in the opposite phase
+        b.travail.Parametres().permanent = 1;
+        b.Entree(0)->Couleur = 0x0000FF;
+        b.Entree(1)->Couleur = 0xFF0000;
+        QImage vu;
+        QImage neuf;
+        int bloc = 0;
+        connect(&acquisitions, &AcquisitionBureau::blocCommence, this, [&](int n) { bloc = n; });
+        connect(&acquisitions, &AcquisitionBureau::pointDessine, this, [&](int point) {
+            if (bloc != 3 || point != 300) return;
+            TFenCourbe* c = b.fenetre->Courbe(1);
+            vu = c->Image().copy();
+            c->Redessiner();
+            neuf = c->Image().copy();
+            QApplication::postEvent(b.fenetre.get(), new QKeyEvent(QEvent::KeyPress,
+                                                                   Qt::Key_Escape, Qt::NoModifier));
+        });
+        acquisitions.Lancer();
+        QVERIFY(acquisitions.DessinPointParPoint());
+        QVERIFY(!vu.isNull());
+        int differents = 0;
+        int courbe = 0;
+        const auto estCourbe = [](QRgb p) {
+            return (p & 0xFFFFFF) == 0xFF0000 || (p & 0xFFFFFF) == 0x0000FF;
+        };
+        for (int y = 0; y < vu.height(); ++y)
+            for (int x = 0; x < vu.width(); ++x) {
+                courbe += estCourbe(neuf.pixel(x, y));
+                // Where the two curves cross, the one drawn last shows: either colour will do.
+                differents += estCourbe(vu.pixel(x, y)) != estCourbe(neuf.pixel(x, y));
+            }
+        QVERIFY(courbe > 500);
+        QCOMPARE(differents, 0);
+        QVERIFY(boites.textes.isEmpty());
+    }
+
+    void slowDrawingWaitsForTheEndOfTheBlock() {
+        BoitesAuto boites;
+        Bureau b;
+        b.Entrees({0, 1});
+        b.Base(300, 1700.0);
+        AcquisitionBureau& acquisitions = b.fenetre->Acquisitions();
+        acquisitions.FixerCoutDessin(5.0);
+        acquisitions.Lancer();
+        QVERIFY(acquisitions.DessinPointParPoint());
         // A drawing too slow for the period draws after the block instead.
         acquisitions.FixerCoutDessin(1e9);
         acquisitions.Lancer();
         QVERIFY(!acquisitions.DessinPointParPoint());
-        QCOMPARE(acquisitions.Derniere()->PointsAcquis(), 6);
+        QCOMPARE(acquisitions.Derniere()->PointsAcquis(), 300);
         // A single input at a short period is drawn once per block.
         acquisitions.FixerCoutDessin(0.001);
         b.Entrees({0});

@@ -330,8 +330,8 @@ void TracerVariable(const TypeId& variable, const TableVariables& variables,
     if (trait) traceur.Terminer();
 
     // A partial range shows where it starts and ends.
-    if (debut > premierValide) traceur.Marquer(4, premierPixel);
-    if (fin < dernierValide) traceur.Marquer(4, dernierPixel);
+    if (parametres.marquerBornes && debut > premierValide) traceur.Marquer(4, premierPixel);
+    if (parametres.marquerBornes && fin < dernierValide) traceur.Marquer(4, dernierPixel);
 }
 
 int LongueurBloc(const TypeId& variable, const TableVariables& variables) {

@@ -54,6 +54,8 @@ struct ParametresTrace {
     // Reduce each run of points on one pixel column to its first, lowest, highest and last
     // point: the drawing looks the same at a fraction of the cost.
     bool reduire = true;
+    // A partial range is marked at its ends, unless it is a piece of a curve drawn bit by bit.
+    bool marquerBornes = true;
 };
 
 // Draws one variable in one window: abscissa of the window or the variable's own, blocks of a

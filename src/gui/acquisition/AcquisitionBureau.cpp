@@ -95,6 +95,8 @@ int AcquisitionBureau::Lancer() {
     const bool permanent = travail_.Parametres().permanent != 0;
     QApplication::setOverrideCursor(permanent ? Qt::BlankCursor : Qt::WaitCursor);
     total_ = std::min(travail_.Variables().NbPoint(), regles::PointsMaximum);
+    // The point counter shows only when the points are counted as they come.
+    bureau_.Etat()->PointCourant()->hide();
 
     const int code = a.Lancer();
 
@@ -221,6 +223,7 @@ void AcquisitionBureau::DessinerPoint(int point) {
         if (aRedessiner & TableFenetres::Bit(f))
             if (TFenCourbe* c = bureau_.Courbe(f)) c->Redessiner();
     if (afficherPoint_) bureau_.Etat()->PointCourant()->setText(TextePoint(point, total_));
+    emit pointDessine(point);
 }
 
 void AcquisitionBureau::ApresBloc() {
@@ -234,13 +237,10 @@ void AcquisitionBureau::ApresBloc() {
             for (int i = 1; i <= v->NbPoints; ++i)
                 tr.precedent.emplace_back(v->Abscisse(i, tr.fenetre), v->LirePoint(i));
         }
-        std::uint32_t jeu = derniere_->FenetresDuJeu();
-        for (int f = 1; f <= 8; ++f)
-            if (jeu & TableFenetres::Bit(f))
-                if (TFenCourbe* c = bureau_.Courbe(f)) c->DessinerGrille();
-    } else {
-        RedessinerJeu();
     }
+    // The erasing may have bitten into the grid and the marks: the block ends on a clean
+    // picture.
+    RedessinerJeu();
     emit blocTermine(blocs_);
 }
 

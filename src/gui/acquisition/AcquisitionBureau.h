@@ -51,6 +51,8 @@ signals:
     void blocCommence(int bloc);
     // A block has been converted and drawn.
     void blocTermine(int bloc);
+    // A point has been drawn as it arrived (from 1 in each block).
+    void pointDessine(int point);
 
 private:
     struct Trace {

@@ -363,6 +363,7 @@ void TFenCourbe::TracerPoints(int variable, int premier, int dernier) {
     parametres.premier = std::max(1, premier);
     parametres.dernier = std::max(parametres.premier, dernier);
     parametres.reduire = false;
+    parametres.marquerBornes = false;
     QPainter p(&image_);
     p.setClipRect(ZoneTrace());
     {
@@ -383,16 +384,26 @@ void TFenCourbe::TracerPoints(int variable, int premier, int dernier) {
 void TFenCourbe::EffacerSegment(int variable, QPointF a, QPointF b) {
     const TypeId* v = travail_.Variables().Variable(variable);
     if (!cadreFait_ || !v) return;
-    const QPoint pa(projection_.WPX(a.x()), projection_.WPY(a.y() * v->Multiplicateur +
-                                                            v->Decalage));
-    const QPoint pb(projection_.WPX(b.x()), projection_.WPY(b.y() * v->Multiplicateur +
-                                                            v->Decalage));
+    const auto pixel = [&](QPointF m) {
+        return QPoint(projection_.WPX(m.x()),
+                      projection_.WPY(m.y() * v->Multiplicateur + v->Decalage));
+    };
+    const QPoint segment[] = {pixel(a), pixel(b)};
     QPainter p(&image_);
     p.setClipRect(ZoneTrace());
-    // The simplest styles are one pixel wide; the others are erased more widely.
-    p.setPen(QPen(CouleurFond(), v->Style <= 1 ? 1 : 3));
-    p.drawLine(pa, pb);
-    update(QRect(pa, pb).normalized().adjusted(-3, -3, 3, 3).intersected(rect()));
+    {
+        // Drawn again in the background colour by the same strokes, so no pixel is left.
+        PeintreCourbes peintre(p, CouleurFond(), TailleEcran(this).width());
+        switch (v->Style) {
+        case 0: case 6: case 7: case 8: case 11: case 14:
+            peintre.Polyligne(v->Style, segment);
+            break;
+        default:
+            peintre.Marque(v->Style, segment[0]);
+            peintre.Marque(v->Style, segment[1]);
+        }
+    }
+    update(QRect(segment[0], segment[1]).normalized().adjusted(-4, -4, 4, 4).intersected(rect()));
 }
 
 void TFenCourbe::Effacer() {
