@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -214,6 +215,12 @@ QWidget* TFicheParametres::ConstruireVariable(ControlesVariable& c, const QStrin
     auto* grille = new QGridLayout(cadre);
     grille->setContentsMargins(0, 0, 0, 0);
     grille->addWidget(new QLabel(kLibelleFenetres, cadre), 0, 0, 1, 8);
+    // Each box under its digit of the caption.
+    const int pas = QFontMetrics(cadre->font()).horizontalAdvance(kLibelleFenetres) / 8;
+    grille->setHorizontalSpacing(0);
+    for (int k = 0; k < 8; ++k)
+        grille->setColumnMinimumWidth(k, pas);
+    grille->setColumnStretch(8, 1);
     for (int k = 0; k < 8; ++k) {
         c.fenetres[static_cast<std::size_t>(k)] =
             Nomme(new QCheckBox(cadre), prefixe + QStringLiteral("Fenetre%1").arg(k + 1));
