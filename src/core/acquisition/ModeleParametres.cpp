@@ -434,21 +434,31 @@ ModeleParametres::Entree ModeleParametres::LireEntree(int numero) const {
     return e;
 }
 
+int ModeleParametres::CaseDe(const TypeId* v) const {
+    const TableVariables& t = travail_.Variables();
+    for (int slot = 1; slot <= t.DerniereCase(); ++slot)
+        if (t.Variable(slot) == v) return slot;
+    return 0;
+}
+
+void ModeleParametres::AppliquerAffichage(TypeId& v, const QString& unite, std::uint8_t style,
+                                          std::int32_t couleur, std::uint32_t fenetres) {
+    v.Unite = unite.trimmed().left(kLongueurUnite);
+    v.Style = style;
+    v.Couleur = couleur;
+    v.FixerFenetres(fenetres & 0xFFFF);
+}
+
 QString ModeleParametres::AppliquerEntree(int numero, const Entree& e) {
     TableVariables& t = travail_.Variables();
     TypeVoie* v = regles::Entree(t, numero);
     if (!v) return NomIncorrect;
-    int slot = 0;
-    for (int s = 1; s <= t.DerniereCase() && !slot; ++s)
-        if (t.Variable(s) == v) slot = s;
+    const int slot = CaseDe(v);
     if (QString refus = VerifierNom(e.nom, slot); !refus.isEmpty()) return refus;
 
     NoterEntrees();
     Renommer(slot, e.nom);
-    v->Unite = e.unite.trimmed().left(kLongueurUnite);
-    v->Style = e.style;
-    v->Couleur = e.couleur;
-    v->FixerFenetres(e.fenetres & 0xFFFF);
+    AppliquerAffichage(*v, e.unite, e.style, e.couleur, e.fenetres);
 
     if (v->Capteur == 255) {
         // Inhibited by an automatic sensor assignment: no hardware setting is taken.
@@ -720,17 +730,12 @@ QString ModeleParametres::AppliquerSortie(int numero, const Sortie& s) {
     TableVariables& t = travail_.Variables();
     TypeSortie* v = regles::Sortie(t, numero);
     if (!v) return NomIncorrect;
-    int slot = 0;
-    for (int k = 1; k <= t.DerniereCase() && !slot; ++k)
-        if (t.Variable(k) == v) slot = k;
+    const int slot = CaseDe(v);
     if (QString refus = VerifierNom(s.nom, slot); !refus.isEmpty()) return refus;
 
     NoterPremier(slot);
     Renommer(slot, s.nom);
-    v->Unite = s.unite.trimmed().left(kLongueurUnite);
-    v->Style = s.style;
-    v->Couleur = s.couleur;
-    v->FixerFenetres(s.fenetres & 0xFFFF);
+    AppliquerAffichage(*v, s.unite, s.style, s.couleur, s.fenetres);
 
     int forme = std::clamp(s.forme, 0, 6);
     if (forme == 6) {
@@ -818,10 +823,7 @@ QString ModeleParametres::AppliquerCourbe(int slot, const Courbe& c) {
 
     NoterPremier(slot);
     if (!garderNom) Renommer(slot, c.nom);
-    v.Unite = c.unite.trimmed().left(kLongueurUnite);
-    v.Style = c.style;
-    v.Couleur = c.couleur;
-    v.FixerFenetres(c.fenetres & 0xFFFF);
+    AppliquerAffichage(v, c.unite, c.style, c.couleur, c.fenetres);
 
     v.AdaptationEchelle = c.ordonneeSpeciale;
     if (c.ordonneeSpeciale) {

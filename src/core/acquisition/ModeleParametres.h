@@ -210,6 +210,10 @@ public:
 
 private:
     struct Instantane; // a whole variable: fields, points, abscissa, channel settings
+    int CaseDe(const TypeId* v) const;
+    // What the three variable pages share: unit, style, colour and windows.
+    static void AppliquerAffichage(TypeId& v, const QString& unite, std::uint8_t style,
+                                   std::int32_t couleur, std::uint32_t fenetres);
     static Instantane Prendre(const TypeId& v);
     static void Remettre(TypeId& v, const Instantane& i);
     // The first state only: a rule that touches other variables than the one shown notes
