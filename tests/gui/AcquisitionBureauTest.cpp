@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -333,6 +334,20 @@ private slots:
             QCOMPARE(page, static_cast<int>(k.page));
             QCOMPARE(element, k.element);
         }
+
+        // Applied by "Ok", a second input in service shows on the system line at once.
+        QVERIFY(b.fenetre->Etat()->Systeme()->text().contains(QStringLiteral("[1 E/S")));
+        QTimer::singleShot(0, this, [&] {
+            auto* fiche = qobject_cast<TFicheParametres*>(QApplication::activeModalWidget());
+            if (!fiche) return;
+            fiche->OuvrirPage(Page::PageEntrees, 1);
+            fiche->ModeAutomatique()->click();
+            fiche->BoutonOk()->click();
+        });
+        b.fenetre->Executer(Commande::Parametres);
+        QCOMPARE(b.Entree(1)->Etat, std::uint8_t{TypeVoie::Automatique});
+        QVERIFY2(b.fenetre->Etat()->Systeme()->text().contains(QStringLiteral("[2 E/S")),
+                 qPrintable(b.fenetre->Etat()->Systeme()->text()));
         QVERIFY(boites.textes.isEmpty());
     }
 

@@ -476,7 +476,8 @@ QString ModeleParametres::AppliquerEntree(int numero, const Entree& e) {
             v->Lecture = e.lecture;
         regles::FixerModeEntree(t, couche_, numero, e.mode);
     }
-    Demander(kRedessinerTout | demande::ReglagesVoies);
+    // The system line counts the channels in service.
+    Demander(kRedessinerTout | demande::ReglagesVoies | demande::Intervalle);
     return {};
 }
 
@@ -758,7 +759,7 @@ QString ModeleParametres::AppliquerSortie(int numero, const Sortie& s) {
     v->ModeEmission = std::min<std::uint8_t>(s.mode, 2);
     v->ValeurApresArret = s.valeurApresArret ? 1 : 0;
     v->ARegenerer = true;
-    Demander(kRedessinerTout | demande::Sorties);
+    Demander(kRedessinerTout | demande::Sorties | demande::Intervalle);
     return {};
 }
 
