@@ -262,17 +262,14 @@ void AcquisitionBureau::RedessinerJeu() {
 }
 
 double AcquisitionBureau::CoutDessin() {
-    if (cout_ <= 0.0) cout_ = MesurerCoutDessin();
+    if (cout_ <= 0.0)
+        cout_ = MesurerCout(bureau_.Courbe(travail_.TableDesFenetres().FenetreCourante()),
+                            travail_.Variables().NbPoint());
     return cout_;
 }
 
-double AcquisitionBureau::MesurerCoutDessin() {
-    // Every point of the current window's curve: ten abscissa conversions and one segment, on
-    // a picture of the window's size.
-    const TableFenetres& fenetres = travail_.TableDesFenetres();
-    TFenCourbe* c = bureau_.Courbe(fenetres.FenetreCourante());
-    const TableVariables& t = travail_.Variables();
-    const int points = std::max(t.NbPoint(), 2);
+double AcquisitionBureau::MesurerCout(const TFenCourbe* c, int points) {
+    points = std::max(points, 2);
     const QSize taille = c ? c->size().expandedTo(QSize(100, 100)) : QSize(640, 480);
     QImage image(taille, QImage::Format_RGB32);
     QPainter peintre(&image);

@@ -11,6 +11,7 @@ namespace pelavorine {
 class Acquisition;
 class FenetrePrincipale;
 class Secours;
+class TFenCourbe;
 class Travail;
 
 // The desk's side of "Acquérir signaux": it chooses how the curves are drawn while the
@@ -45,6 +46,9 @@ public:
     void FixerSecours(Secours* secours) { secours_ = secours; }
 
     static QString TextePoint(int point, int total);
+    // The measurement itself, on a window (or a window-sized picture without one): for each
+    // of `points` points, ten abscissa conversions and one segment; elapsed ms × 4000 / points.
+    static double MesurerCout(const TFenCourbe* courbe, int points);
 
 signals:
     // A block is about to be acquired (counter of the run, from 1).
@@ -68,7 +72,6 @@ private:
     void RedessinerJeu();
     // Widens the Y scale of a window of the set when a value leaves it; true when it did.
     bool AgrandirEchelle(int fenetre, double y);
-    double MesurerCoutDessin();
 
     FenetrePrincipale& bureau_;
     Travail& travail_;
