@@ -205,6 +205,32 @@ private slots:
         QVERIFY(boites.textes.isEmpty());
     }
 
+    void inhibitedDisplayDrawsOnlyWhenTheRunEnds() {
+        BoitesAuto boites;
+        Bureau b;
+        b.Entrees({0, 1});
+        b.Base(100, 100.0);
+        b.travail.Parametres().permanent = 1;
+        b.travail.Parametres().modeAffichage = 2; // "Inhiber affichage"
+        AcquisitionBureau& acquisitions = b.fenetre->Acquisitions();
+        TFenCourbe* c = b.fenetre->Courbe(1);
+        int auPremier = -1;
+        int auQuatrieme = -1;
+        connect(&acquisitions, &AcquisitionBureau::blocCommence, this, [&](int bloc) {
+            if (bloc == 1) auPremier = c->NbCourbes();
+            if (bloc != 4) return;
+            auQuatrieme = c->NbCourbes();
+            QApplication::postEvent(b.fenetre.get(), new QKeyEvent(QEvent::KeyPress,
+                                                                   Qt::Key_Escape, Qt::NoModifier));
+        });
+        acquisitions.Lancer();
+        QVERIFY(auPremier >= 0);
+        QCOMPARE(auQuatrieme, auPremier);
+        QVERIFY(acquisitions.Derniere()->BlocsAcquis() >= 4);
+        QVERIFY(c->NbCourbes() > auQuatrieme);
+        QVERIFY(boites.textes.isEmpty());
+    }
+
     void slowRunDrawsEachPointAndCountsThem() {
         BoitesAuto boites;
         Bureau b;
