@@ -291,6 +291,18 @@ void TFenCourbe::EcrireNomAbscisse(QPainter& p) {
     rectAbscisse_ = QRect(x, y, fm.horizontalAdvance(texteAbscisse_), fm.height());
 }
 
+ParametresTrace TFenCourbe::Parametres(const DonneesFenetre& f) const {
+    const QSize ecran = TailleEcran(this);
+    ParametresTrace parametres;
+    parametres.projection = &projection_;
+    parametres.fenetre = numero_;
+    parametres.indicateur = IndicateurTrace(f, travail_.Moteur().degres);
+    parametres.espacement = std::max(1, travail_.espacementMarqueurs);
+    parametres.largeurEcran = ecran.width();
+    parametres.hauteurEcran = ecran.height();
+    return parametres;
+}
+
 void TFenCourbe::Tracer(QPainter& p, int variable, const QColor& couleur) {
     TableVariables& variables = travail_.Variables();
     TypeId* v = variables.Variable(variable);
@@ -298,18 +310,11 @@ void TFenCourbe::Tracer(QPainter& p, int variable, const QColor& couleur) {
     if (!v || !f) return;
     if (v->AdaptationEchelle)
         AdapterEchelle(*v, variables, travail_.options & option::ArrondiFacteurs);
-    const QSize ecran = TailleEcran(this);
-    ParametresTrace parametres;
-    parametres.projection = &projection_;
-    parametres.fenetre = numero_;
-    parametres.indicateur = IndicateurTrace(*f, travail_.Moteur().degres);
-    parametres.espacement = std::max(1, travail_.espacementMarqueurs);
-    parametres.largeurEcran = ecran.width();
-    parametres.hauteurEcran = ecran.height();
+    const ParametresTrace parametres = Parametres(*f);
     p.setClipRect(ZoneTrace());
     {
         // The painter draws what it gathered when it goes.
-        PeintreCourbes peintre(p, couleur, ecran.width());
+        PeintreCourbes peintre(p, couleur, parametres.largeurEcran);
         TracerVariable(*v, variables, parametres, peintre);
     }
     p.setClipping(false);
@@ -352,14 +357,7 @@ void TFenCourbe::TracerPoints(int variable, int premier, int dernier) {
     const TypeId* v = travail_.Variables().Variable(variable);
     const DonneesFenetre* f = Donnees();
     if (!cadreFait_ || !v || !f) return;
-    const QSize ecran = TailleEcran(this);
-    ParametresTrace parametres;
-    parametres.projection = &projection_;
-    parametres.fenetre = numero_;
-    parametres.indicateur = IndicateurTrace(*f, travail_.Moteur().degres);
-    parametres.espacement = std::max(1, travail_.espacementMarqueurs);
-    parametres.largeurEcran = ecran.width();
-    parametres.hauteurEcran = ecran.height();
+    ParametresTrace parametres = Parametres(*f);
     parametres.premier = std::max(1, premier);
     parametres.dernier = std::max(parametres.premier, dernier);
     parametres.reduire = false;
@@ -368,7 +366,7 @@ void TFenCourbe::TracerPoints(int variable, int premier, int dernier) {
     p.setClipRect(ZoneTrace());
     {
         PeintreCourbes peintre(p, noirEtBlanc_ ? QColor(Qt::black) : DepuisWindows(v->Couleur),
-                               ecran.width());
+                               parametres.largeurEcran);
         TracerVariable(*v, travail_.Variables(), parametres, peintre);
     }
     const auto pixel = [&](int i) {

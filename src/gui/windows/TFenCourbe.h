@@ -4,6 +4,7 @@
 #include "windows/Legende.h"
 #include "windows/OutilFenetre.h"
 #include "windows/Projection.h"
+#include "windows/TraceCourbe.h"
 
 #include <QFont>
 #include <QImage>
@@ -108,6 +109,8 @@ private:
     void EcrireLegende(QPainter& peintre);
     void EcrireNomAbscisse(QPainter& peintre);
     void Tracer(QPainter& peintre, int variable, const QColor& couleur);
+    // How this window draws its curves (world, options, marker spacing, screen size).
+    ParametresTrace Parametres(const DonneesFenetre& f) const;
     void ComposerLegende();
     QColor CouleurFond() const;
     QFont PoliceLegende() const;
