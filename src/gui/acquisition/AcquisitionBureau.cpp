@@ -59,13 +59,11 @@ int AcquisitionBureau::Lancer() {
     if (enCours_) return Acquisition::DejaEnCours;
     CoucheInterface& couche = travail_.Interface();
     bureau_.TerminerOutils();
-    // A period below what the interface can do is offered its minimum first; the time base
-    // it rebuilds must be in place before the run.
-    // Declined, the run reports the minimal period itself.
+    // A period below what the interface can do is offered its minimum first (declined, the
+    // run reports the minimal period), and the time base it rebuilds is in place before.
     if (!couche.SansSysteme()) regles::VerifierDuree(travail_, couche);
     bureau_.TraiterDemandes();
 
-    enCours_ = true;
     parPoint_ = false;
     afficherPoint_ = false;
     blocs_ = 0;
@@ -80,32 +78,39 @@ int AcquisitionBureau::Lancer() {
     a.apresRafraichissement = [this] { ApresBloc(); };
     a.progression = [this](int) { emit blocCommence(++blocs_); };
     a.bip = [] { QApplication::beep(); };
-
-    // The status line in cyan while the run lasts; everything but Escape is held back.
-    auto* hote = dynamic_cast<HoteBureau*>(&travail_.hote());
-    std::function<void(const QString&)> ligneInfo;
-    if (hote) {
-        ligneInfo = hote->surLigneInfo;
-        hote->surLigneInfo = [this](const QString& t) {
-            bureau_.AfficherLigneInfo(t, t.isEmpty() ? QColor() : QColor(Qt::cyan));
-        };
-    }
-    FiltreEntrees* filtre = bureau_.Filtre();
-    filtre->Activer(true);
-    const bool permanent = travail_.Parametres().permanent != 0;
-    QApplication::setOverrideCursor(permanent ? Qt::BlankCursor : Qt::WaitCursor);
     total_ = std::min(travail_.Variables().NbPoint(), regles::PointsMaximum);
-    // The point counter shows only when the points are counted as they come.
-    bureau_.Etat()->PointCourant()->hide();
 
-    const int code = a.Lancer();
-
-    QApplication::restoreOverrideCursor();
-    filtre->Activer(false);
-    if (hote) hote->surLigneInfo = ligneInfo;
-    if (QLabel* point = bureau_.Etat()->PointCourant()) point->hide();
-    bureau_.AfficherLigneInfo(QString());
-    enCours_ = false;
+    // While the run lasts: the status line in cyan, everything but Escape held back, the
+    // wait cursor (none in permanent mode), no point counter unless the points are counted.
+    // All of it is undone however the run ends.
+    struct Etat {
+        AcquisitionBureau& a;
+        HoteBureau* hote;
+        std::function<void(const QString&)> ligneInfo;
+        ~Etat() {
+            QApplication::restoreOverrideCursor();
+            a.bureau_.Filtre()->Activer(false);
+            if (hote) hote->surLigneInfo = ligneInfo;
+            a.bureau_.Etat()->PointCourant()->hide();
+            a.bureau_.AfficherLigneInfo(QString());
+            a.enCours_ = false;
+        }
+    };
+    auto* hote = dynamic_cast<HoteBureau*>(&travail_.hote());
+    int code = 0;
+    {
+        Etat etat{*this, hote, hote ? hote->surLigneInfo : nullptr};
+        enCours_ = true;
+        if (hote)
+            hote->surLigneInfo = [this](const QString& t) {
+                bureau_.AfficherLigneInfo(t, t.isEmpty() ? QColor() : QColor(Qt::cyan));
+            };
+        bureau_.Filtre()->Activer(true);
+        QApplication::setOverrideCursor(travail_.Parametres().permanent ? Qt::BlankCursor
+                                                                        : Qt::WaitCursor);
+        bureau_.Etat()->PointCourant()->hide();
+        code = a.Lancer();
+    }
 
     if (code == Acquisition::PasAPas) {
         travail_.hote().Information(
