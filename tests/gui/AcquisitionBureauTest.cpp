@@ -361,8 +361,9 @@ private slots:
             QCOMPARE(element, k.element);
         }
 
-        // Applied by "Ok", a second input in service shows on the system line at once.
-        QVERIFY(b.fenetre->Etat()->Systeme()->text().contains(QStringLiteral("[1 E/S")));
+        // Applied by "Ok", a second input in service shows on the system line at once, with
+        // the minimal period of the two (10 µs per channel on the simulated interface).
+        QVERIFY(b.fenetre->Etat()->Systeme()->text().contains(QStringLiteral("[1 E/S : 10µs]")));
         QTimer::singleShot(0, this, [&] {
             auto* fiche = qobject_cast<TFicheParametres*>(QApplication::activeModalWidget());
             if (!fiche) return;
@@ -372,7 +373,7 @@ private slots:
         });
         b.fenetre->Executer(Commande::Parametres);
         QCOMPARE(b.Entree(1)->Etat, std::uint8_t{TypeVoie::Automatique});
-        QVERIFY2(b.fenetre->Etat()->Systeme()->text().contains(QStringLiteral("[2 E/S")),
+        QVERIFY2(b.fenetre->Etat()->Systeme()->text().contains(QStringLiteral("[2 E/S : 20µs]")),
                  qPrintable(b.fenetre->Etat()->Systeme()->text()));
         QVERIFY(boites.textes.isEmpty());
     }

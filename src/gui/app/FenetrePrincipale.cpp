@@ -27,7 +27,9 @@
 #include "ui/BoitesMessages.h"
 #include "ui/FiltreEntrees.h"
 #include "acquisition/AcquisitionBureau.h"
+#include "acquisition/CoucheInterface.h"
 #include "acquisition/ModeleParametres.h"
+#include "acquisition/ReglesParametres.h"
 #include "ui/HoteBureau.h"
 #include "ui/MenuSaisie.h"
 #include "ui/SaisieGrecque.h"
@@ -1115,6 +1117,11 @@ void FenetrePrincipale::TraiterDemandes() {
 }
 
 void FenetrePrincipale::VerifierIntervalle() {
+    // The system line quotes the minimal period of the channels now in service.
+    CoucheInterface& couche = travail_.Interface();
+    if (!couche.SansSysteme())
+        regles::PeriodeMinimaleAcquisition(couche, regles::CompterVoies(travail_.Variables()),
+                                           std::max<int>(travail_.Parametres().echantillons, 1));
     AfficherLigneSysteme(QString());
 }
 
