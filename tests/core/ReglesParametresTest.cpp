@@ -173,6 +173,16 @@ TEST_F(ReglesParametresTest, ModesDesEntrees) {
     Modes({TypeVoie::Automatique, TypeVoie::Inactif, TypeVoie::Automatique});
     EXPECT_EQ(regles::AppliquerEntreesConsecutives(Table(), *couche), 0);
     EXPECT_EQ(Entree(n + 2).Etat, TypeVoie::Automatique);
+
+    // An input created out of service is grey until it is put in service; a colour the user
+    // chose stays.
+    TypeVoie& grise = Entree(n + 3);
+    ASSERT_EQ(grise.Couleur, TypeVoie::GrisInactif);
+    regles::FixerModeEntree(Table(), *couche, n + 3, TypeVoie::PasAPas);
+    EXPECT_EQ(grise.Couleur, Table().palette[grise.Numero % 16]);
+    grise.Couleur = 0x123456;
+    regles::FixerModeEntree(Table(), *couche, n + 3, TypeVoie::Automatique);
+    EXPECT_EQ(grise.Couleur, 0x123456);
 }
 
 TEST(ReglesModesSansSysteme, SeulLeClavierPasAPas) {

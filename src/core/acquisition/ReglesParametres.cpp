@@ -126,6 +126,9 @@ void FixerModeEntree(TableVariables& variables, CoucheInterface& couche, int num
         if (mode == TypeVoie::Automatique) voie->Etat = TypeVoie::Inactif;
         voie->Lecture = TypeVoie::LectureClavier;
     }
+    // Put in service, an input still in the grey it was created with takes its own colour.
+    if (voie->Etat != TypeVoie::Inactif && voie->Couleur == TypeVoie::GrisInactif)
+        voie->Couleur = variables.palette[voie->Numero % 16];
     AppliquerEntreesConsecutives(variables, couche);
     variables.DemanderMiseAJour(0x0010);
 }

@@ -5,10 +5,6 @@
 
 namespace pelavorine {
 
-namespace {
-constexpr std::int32_t kGrisInactif = 0xC0C0C0;
-}
-
 TypeVoie::TypeVoie(TableVariables& table, const Defauts& defauts)
     : TypeId(table), defauts_(defauts) {
     ConstruireDefauts();
@@ -30,7 +26,7 @@ void TypeVoie::ConstruireDefauts() {
     Gain = 1;
     Reglage = 0;
     Capteur = 0;
-    Couleur = Etat == Inactif ? kGrisInactif : table_.palette[Numero % 16];
+    Couleur = Etat == Inactif ? GrisInactif : table_.palette[Numero % 16];
 }
 
 void TypeVoie::Effacer() {

@@ -16,6 +16,8 @@ public:
     };
 
     enum Mode : std::uint8_t { Automatique = 0, PasAPas = 1, Inactif = 2 };
+    // The colour of an input created out of service.
+    static constexpr std::int32_t GrisInactif = 0xC0C0C0;
     // Step-by-step readings (Lecture).
     enum : std::uint8_t { LectureInstantanee = 0, LectureClavier = 4, LectureFixe = 5 };
 
