@@ -8,6 +8,7 @@
 #include "store/TableVariables.h"
 #include "store/TypeSortie.h"
 #include "store/TypeVoie.h"
+#include "windows/DonneesFenetre.h"
 #include "windows/TableFenetres.h"
 
 #include <gtest/gtest.h>
@@ -506,8 +507,19 @@ TEST_F(AcquisitionTest, FenetresDessineesParLeRun) {
     Entree(1).FixerFenetres(2);
     Entree(2).FixerFenetres(4); // inactive: window 3 stays out
     fenetres.Activer(2);
+    // The scales of the windows drawn are kept as they were before the run.
+    for (int f : {1, 2, 3}) {
+        EchelleAxe& y = fenetres.Donnees(f)->echelleY;
+        y.minimum = -f;
+        y.maximum = f;
+    }
     ASSERT_EQ(acquisition->Lancer(), 0);
     EXPECT_EQ(acquisition->FenetresDuJeu(), 0b011u);
+    for (int f : {1, 2, 3}) {
+        const EchelleAxe& y = fenetres.Donnees(f)->echelleY;
+        EXPECT_EQ(y.minimumSauve, f == 3 ? 0.0 : -f) << f;
+        EXPECT_EQ(y.maximumSauve, f == 3 ? 0.0 : f) << f;
+    }
     acquisition->bureau.pleinEcranPossible = true;
     ASSERT_EQ(acquisition->Lancer(), 0);
     EXPECT_EQ(acquisition->FenetresDuJeu(), 0b010u);

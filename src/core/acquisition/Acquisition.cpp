@@ -10,6 +10,7 @@
 #include "store/TableVariables.h"
 #include "store/TypeSortie.h"
 #include "store/TypeVoie.h"
+#include "windows/DonneesFenetre.h"
 #include "windows/TableFenetres.h"
 
 #include <algorithm>
@@ -186,6 +187,13 @@ void Acquisition::ConstruireJeuFenetres() {
         jeuFenetres_ = TableFenetres::Bit(courante);
     for (int f = 1; f <= NbFenetresCourbes; ++f) {
         if (!(jeuFenetres_ & TableFenetres::Bit(f))) continue;
+        // The scales before the run are kept, as before any change that may be undone.
+        if (DonneesFenetre* d = travail_.TableDesFenetres().Donnees(f))
+            for (EchelleAxe* e : {&d->echelleX, &d->echelleY}) {
+                e->nomSauve = e->nom;
+                e->minimumSauve = e->minimum;
+                e->maximumSauve = e->maximum;
+            }
         const TypeId* x = t.Variable(fenetres.CaseAbscisse(f));
         if (x && (x->Genre & genre::Calculee) && !(x->Genre & genre::Temps))
             abscisseCalculee_ = true;
