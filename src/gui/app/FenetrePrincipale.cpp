@@ -1043,6 +1043,8 @@ void FenetrePrincipale::moveEvent(QMoveEvent* event) {
 void FenetrePrincipale::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     NoterBureau();
+    // Larger windows draw slower: the next acquisition measures again.
+    if (acquisition_) acquisition_->ReinitialiserCoutDessin();
 }
 
 void FenetrePrincipale::NoterBureau() {
