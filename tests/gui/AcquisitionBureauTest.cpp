@@ -71,6 +71,11 @@ struct Bureau {
     ~Bureau() { fenetre.reset(); }
 
     TableVariables& Table() { return travail.Variables(); }
+    // Escape pressed on the desk: the run sees it at its next poll.
+    void Echap() {
+        QApplication::postEvent(fenetre.get(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    }
     TypeVoie* Entree(int n) { return regles::Entree(Table(), n); }
     // Inputs listed automatic and shown in window 1, the others inactive.
     void Entrees(std::initializer_list<int> numeros) {
@@ -182,8 +187,7 @@ private slots:
                 pendantLaMarche = QApplication::topLevelWidgets().size();
             }
             if (bloc == Blocs) {
-                auto* echap = new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QApplication::postEvent(b.fenetre.get(), echap);
+                b.Echap();
             }
         });
         const int avant = QApplication::topLevelWidgets().size();
@@ -220,8 +224,7 @@ private slots:
             if (bloc == 1) auPremier = c->NbCourbes();
             if (bloc != 4) return;
             auQuatrieme = c->NbCourbes();
-            QApplication::postEvent(b.fenetre.get(), new QKeyEvent(QEvent::KeyPress,
-                                                                   Qt::Key_Escape, Qt::NoModifier));
+            b.Echap();
         });
         acquisitions.Lancer();
         QVERIFY(auPremier >= 0);
@@ -273,8 +276,7 @@ private slots:
             vu = c->Image().copy();
             c->Redessiner();
             neuf = c->Image().copy();
-            QApplication::postEvent(b.fenetre.get(), new QKeyEvent(QEvent::KeyPress,
-                                                                   Qt::Key_Escape, Qt::NoModifier));
+            b.Echap();
         });
         acquisitions.Lancer();
         QVERIFY(acquisitions.DessinPointParPoint());
