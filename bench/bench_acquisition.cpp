@@ -1,13 +1,13 @@
 // One acquisition cycle through the simulated interface in fast mode: a block of 10000 points
 // on 4 inputs, converted into the channel variables, then a 10-line calculation sheet —
 // against copying the same amount of data (the samples as doubles into the variables).
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "acquisition/Acquisition.h"
-#include "acquisition/CoucheInterface.h"
-#include "acquisition/ReglesParametres.h"
-#include "calc/FeuilleCalcul.h"
-#include "store/TypeVoie.h"
+#include "core/acquisition/Acquisition.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
 
 #include <benchmark/benchmark.h>
 

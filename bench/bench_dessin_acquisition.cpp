@@ -3,13 +3,13 @@
 // the desk does while the samples arrive. Against it, what the desk estimates a point costs
 // before choosing to draw point by point (its measurement), and a full redraw of the window
 // (frame and both curves) spread over the points, the baseline of drawing once per block.
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "acquisition/AcquisitionBureau.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
-#include "windows/TFenCourbe.h"
-#include "windows/TableFenetres.h"
+#include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
+#include "core/windows/TableFenetres.h"
+#include "gui/acquisition/AcquisitionBureau.h"
+#include "gui/windows/TFenCourbe.h"
 
 #include <benchmark/benchmark.h>
 
@@ -80,15 +80,16 @@ void PointParPoint(benchmark::State& etat) {
             }
         benchmark::DoNotOptimize(p.fenetre->Image().constBits());
     }
-    etat.counters["us_par_point_et_canal"] = benchmark::Counter(
-        static_cast<double>(etat.iterations()) * kPoints * kCanaux,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    etat.counters["us_par_point_et_canal"] =
+        benchmark::Counter(static_cast<double>(etat.iterations()) * kPoints * kCanaux,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void Estimation(benchmark::State& etat) {
     Poste& p = LePoste();
     double cout = 0;
-    for (auto _ : etat) cout = AcquisitionBureau::MesurerCout(p.fenetre, kPoints);
+    for (auto _ : etat)
+        cout = AcquisitionBureau::MesurerCout(p.fenetre, kPoints);
     etat.counters["estimation_us_par_point"] = cout;
 }
 

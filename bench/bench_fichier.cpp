@@ -4,9 +4,9 @@
 // writing the bytes (both replace the file through QSaveFile, flushed to disk, as the work
 // file is). LireTravail / LireOctets: what checking the records and rebuilding the variables
 // costs on top of reading the bytes. ComposerTravail is the write without the disk.
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "files/FichierTravail.h"
+#include "core/files/FichierTravail.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
 
 #include <benchmark/benchmark.h>
 

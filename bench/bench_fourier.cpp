@@ -2,7 +2,7 @@
 // outside the timed loop) and against a textbook recursive radix-2 FFT, at 1024, 8192 and
 // 32768 points; the spline resampling of 10000 points against linear interpolation over the
 // same abscissae, located by the same bisection.
-#include "calc/BibliothequeNumerique.h"
+#include "core/calc/BibliothequeNumerique.h"
 
 #include <benchmark/benchmark.h>
 #include <fftw3.h>

@@ -1,5 +1,5 @@
 // Formatting a value for a table cell, against Qt's own number formatting as the baseline.
-#include "store/Nombres.h"
+#include "core/store/Nombres.h"
 
 #include <QString>
 #include <benchmark/benchmark.h>
@@ -9,14 +9,16 @@ namespace {
 
 std::vector<double> Valeurs() {
     std::vector<double> v;
-    for (int i = 0; i < 1000; ++i) v.push_back((i - 500) * 1.2345e-4 * (1 + i % 7));
+    for (int i = 0; i < 1000; ++i)
+        v.push_back((i - 500) * 1.2345e-4 * (1 + i % 7));
     return v;
 }
 
 void Qt_number(benchmark::State& state) {
     const auto v = Valeurs();
     for (auto _ : state)
-        for (double x : v) benchmark::DoNotOptimize(QString::number(x, 'g', 3));
+        for (double x : v)
+            benchmark::DoNotOptimize(QString::number(x, 'g', 3));
     state.SetItemsProcessed(state.iterations() * static_cast<long>(v.size()));
 }
 
@@ -25,7 +27,8 @@ void TexteValeurUnite_volts(benchmark::State& state) {
     const pelavorine::ReglagesNombres r;
     const QString unite = QStringLiteral("V");
     for (auto _ : state)
-        for (double x : v) benchmark::DoNotOptimize(pelavorine::TexteValeurUnite(r, 3, unite, 0, x));
+        for (double x : v)
+            benchmark::DoNotOptimize(pelavorine::TexteValeurUnite(r, 3, unite, 0, x));
     state.SetItemsProcessed(state.iterations() * static_cast<long>(v.size()));
 }
 

@@ -3,13 +3,13 @@
 // thin line, the thick line, the line with spaced circles and the cross on every point. The
 // baseline is the least a repaint can cost: the same pixels drawn as one 1-pixel
 // QPainter::drawPolyline per curve, with no per-point rule at all.
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "store/Genres.h"
-#include "windows/PeintreCourbes.h"
-#include "windows/Projection.h"
-#include "windows/TableFenetres.h"
-#include "windows/TraceCourbe.h"
+#include "core/store/Genres.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
+#include "core/windows/Projection.h"
+#include "core/windows/TableFenetres.h"
+#include "core/windows/TraceCourbe.h"
+#include "gui/windows/PeintreCourbes.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Reads arbitrary bytes as a work file. A file the reader accepts must also come back: written
 // again by the program, it reads without error.
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "files/FichierTravail.h"
+#include "core/files/FichierTravail.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -6,7 +6,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
   googletest libgtest-dev libbenchmark-dev libmuparser-dev libfftw3-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
+  qt6-translations-l10n
 )
 
 missing=()

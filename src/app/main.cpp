@@ -1,19 +1,20 @@
-#include "acquisition/AcquisitionBureau.h"
-#include "acquisition/CoucheInterface.h"
-#include "acquisition/ReglesParametres.h"
-#include "app/ApplicationPelavorine.h"
-#include "app/BoiteAPropos.h"
-#include "app/Demarrage.h"
-#include "app/FenetrePrincipale.h"
-#include "app/InstanceUnique.h"
-#include "calc/FenetreFeuille.h"
-#include "calc/FeuilleCalcul.h"
-#include "files/ReceptionDonnees.h"
-#include "files/Secours.h"
-#include "store/LigneDeCommande.h"
-#include "store/StockageConfiguration.h"
-#include "store/TableVariables.h"
-#include "store/TypeVoie.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/configuration/LigneDeCommande.h"
+#include "core/configuration/StockageConfiguration.h"
+#include "core/files/ReceptionDonnees.h"
+#include "core/files/Secours.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/Demandes.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeVoie.h"
+#include "gui/acquisition/AcquisitionBureau.h"
+#include "gui/app/ApplicationPelavorine.h"
+#include "gui/app/BoiteAPropos.h"
+#include "gui/app/Demarrage.h"
+#include "gui/app/FenetrePrincipale.h"
+#include "gui/app/InstanceUnique.h"
+#include "gui/calc/FenetreFeuille.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -137,7 +138,7 @@ int main(int argc, char* argv[]) {
                 fenetres.Activer(n);
                 bureau.Executer(Commande::CalibrageGlobal);
             }
-            travail.DemanderMiseAJour(0x00E1);
+            travail.DemanderMiseAJour(demande::RedessinerAvecAxes);
             bureau.TraiterDemandes();
             QApplication::processEvents();
             QApplication::exit(bureau.grab().save(image) ? 0 : 1);
@@ -162,7 +163,7 @@ int main(int argc, char* argv[]) {
             regles::AppliquerPeriode(travail, 100.0);
             regles::AppliquerNbPoints(travail, 500);
             travail.Parametres().permanent = 1;
-            travail.DemanderMiseAJour(0x00E1);
+            travail.DemanderMiseAJour(demande::RedessinerAvecAxes);
             bureau.TraiterDemandes();
             AcquisitionBureau& acquisitions = bureau.Acquisitions();
             auto code = std::make_shared<int>(1);
@@ -170,9 +171,9 @@ int main(int argc, char* argv[]) {
                              [&bureau, image, code](int bloc) {
                                  if (bloc != 3) return;
                                  *code = bureau.grab().save(image) ? 0 : 1;
-                                 QApplication::postEvent(
-                                     &bureau, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
-                                                            Qt::NoModifier));
+                                 QApplication::postEvent(&bureau, new QKeyEvent(QEvent::KeyPress,
+                                                                                Qt::Key_Escape,
+                                                                                Qt::NoModifier));
                              });
             acquisitions.Lancer();
             QApplication::exit(*code);

@@ -2,9 +2,9 @@
 
 #include "HoteConsole.h"
 #include "SortieRun.h"
-#include "Travail.h"
-#include "files/FichierTravail.h"
-#include "files/InventaireFichier.h"
+#include "core/files/FichierTravail.h"
+#include "core/files/InventaireFichier.h"
+#include "core/travail/Travail.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,7 +32,9 @@ QString EnTeteJson(const InventaireFichier& i) {
                .arg(i.tailleDescription);
 }
 
-QString Tag(const EnteteEnregistrement& e) { return QString::fromLatin1(e.tag); }
+QString Tag(const EnteteEnregistrement& e) {
+    return QString::fromLatin1(e.tag);
+}
 
 QString DocumentJson(const Travail& travail, const Lecture& l) {
     const InventaireFichier& i = l.inventaire;
@@ -69,7 +71,8 @@ QString TexteLisible(const Travail& travail, const QString& nom, const Lecture& 
         if (!i.description.isEmpty()) {
             QString description = i.description;
             description.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            for (const QString& ligne : description.split(u'\n')) t += "  " + ligne + '\n';
+            for (const QString& ligne : description.split(u'\n'))
+                t += "  " + ligne + '\n';
         }
         t += QStringLiteral("Enregistrements : %1\n").arg(i.enregistrements.size());
         for (const EnregistrementInventaire& r : i.enregistrements) {
@@ -131,8 +134,8 @@ int CommandeInfo::Executer() {
             // The variables as the reader gives them in a fresh work.
             EnregistrementsConserves conserves;
             const int avant = hote.NbErreurs();
-            const int code = FichierTravail::LireOctets(travail, octets, FichierTravail::Toutes,
-                                                        conserves);
+            const int code =
+                FichierTravail::LireOctets(travail, octets, FichierTravail::Toutes, conserves);
             l.variablesLues = code == 0;
             if (code != 0) {
                 QString message = hote.DerniereErreurDepuis(avant);

@@ -3,18 +3,18 @@
 #include "DialoguesConsole.h"
 #include "HoteConsole.h"
 #include "SortieRun.h"
-#include "Travail.h"
-#include "acquisition/Acquisition.h"
-#include "acquisition/ReglesParametres.h"
-#include "calc/ErreursCalcul.h"
-#include "calc/FeuilleCalcul.h"
-#include "files/CommandesFichier.h"
-#include "files/FichierTravail.h"
-#include "store/Configuration.h"
-#include "store/LectureConfiguration.h"
-#include "store/StockageConfiguration.h"
-#include "store/TypeVoie.h"
-#include "texte/CodageTexte.h"
+#include "core/acquisition/Acquisition.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/configuration/Configuration.h"
+#include "core/configuration/LectureConfiguration.h"
+#include "core/configuration/StockageConfiguration.h"
+#include "core/files/CommandesFichier.h"
+#include "core/files/FichierTravail.h"
+#include "core/store/TypeVoie.h"
+#include "core/texte/CodageTexte.h"
+#include "core/travail/Travail.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -92,19 +92,8 @@ void ChargerInterface(Travail& travail) {
     StockageConfiguration stockage;
     Configuration configuration(Configuration::Emplacements::DuSysteme());
     LectureConfiguration lecture(configuration, travail, stockage);
-    CoucheInterface& couche = travail.Interface();
-    const QString stockee =
-        stockage.LireTexte(QStringLiteral("Systeme"), QStringLiteral("Acquisition"))
-            .value_or(QString());
-    couche.Demarrer(stockee, [&](const QString& souche, CoucheInterface::ReglagesSysteme& r) {
-        configuration.systeme = souche;
-        configuration.adresse = r.adresse;
-        configuration.adresse2 = r.adresse2;
-        configuration.tempo = r.tempo;
-        lecture.LireReglagesSysteme();
-        r = {configuration.adresse, configuration.adresse2, configuration.tempo};
-    });
-    travail.FixerVoies(couche.Description());
+    lecture.DemarrerInterface();
+    travail.FixerVoies(travail.Interface().Description());
     travail.PreparerNouveauTravail();
 }
 

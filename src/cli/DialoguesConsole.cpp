@@ -1,7 +1,7 @@
 #include "DialoguesConsole.h"
 
-#include "Travail.h"
-#include "files/ReglagesExportTexte.h"
+#include "core/travail/ReglagesExportTexte.h"
+#include "core/travail/Travail.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -13,7 +13,9 @@ DialoguesConsole::DialoguesConsole(const Travail& travail, QString nomEnregistre
     : travail_(travail), nomEnregistrement_(std::move(nomEnregistrement)),
       montrer_(std::move(montrer)) {}
 
-ChoixOuverture DialoguesConsole::DemanderOuverture() { return {}; }
+ChoixOuverture DialoguesConsole::DemanderOuverture() {
+    return {};
+}
 
 ChoixEnregistrement DialoguesConsole::DemanderEnregistrement(const QString&,
                                                              const QString& description) {
@@ -36,7 +38,8 @@ bool DialoguesConsole::ReglerExportTexte(ReglagesExportTexte& reglages) {
             reglages.variables[n++] = slot;
     };
     if (montrer_) {
-        for (const QString& nom : *montrer_) ajouter(table.IndexVariable(nom));
+        for (const QString& nom : *montrer_)
+            ajouter(table.IndexVariable(nom));
     } else {
         for (int slot = table.PremiereCaseUtilisateur(); slot >= 1 && slot <= table.DerniereCase();
              ++slot)

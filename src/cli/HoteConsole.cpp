@@ -10,18 +10,30 @@ namespace {
 // not lose it.
 std::atomic<bool> gInterruption{false};
 
-extern "C" void SurSigint(int) { gInterruption = true; }
+extern "C" void SurSigint(int) {
+    gInterruption = true;
+}
 } // namespace
 
-HoteConsole::HoteConsole() { std::signal(SIGINT, SurSigint); }
+HoteConsole::HoteConsole() {
+    std::signal(SIGINT, SurSigint);
+}
 
-HoteConsole::~HoteConsole() { std::signal(SIGINT, SIG_DFL); }
+HoteConsole::~HoteConsole() {
+    std::signal(SIGINT, SIG_DFL);
+}
 
-bool HoteConsole::Interrompu() { return gInterruption || HoteScripte::Interrompu(); }
+bool HoteConsole::Interrompu() {
+    return gInterruption || HoteScripte::Interrompu();
+}
 
-bool HoteConsole::ARecuInterruption() const { return gInterruption; }
+bool HoteConsole::ARecuInterruption() const {
+    return gInterruption;
+}
 
-int HoteConsole::NbErreurs() const { return static_cast<int>(Textes(Genre::Erreur).size()); }
+int HoteConsole::NbErreurs() const {
+    return static_cast<int>(Textes(Genre::Erreur).size());
+}
 
 QString HoteConsole::DerniereErreurDepuis(int n) const {
     const QStringList erreurs = Textes(Genre::Erreur);

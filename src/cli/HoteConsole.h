@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HoteScripte.h"
+#include "core/travail/HoteScripte.h"
 
 namespace pelavorine::cli {
 

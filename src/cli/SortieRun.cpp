@@ -1,7 +1,7 @@
 #include "SortieRun.h"
 
-#include "Travail.h"
-#include "store/Nombres.h"
+#include "core/store/Nombres.h"
+#include "core/travail/Travail.h"
 
 #include <charconv>
 #include <cmath>
@@ -12,11 +12,21 @@ QString ChaineJson(const QString& texte) {
     QString r = QStringLiteral("\"");
     for (QChar c : texte) {
         switch (c.unicode()) {
-        case u'"': r += QStringLiteral("\\\""); break;
-        case u'\\': r += QStringLiteral("\\\\"); break;
-        case u'\n': r += QStringLiteral("\\n"); break;
-        case u'\r': r += QStringLiteral("\\r"); break;
-        case u'\t': r += QStringLiteral("\\t"); break;
+        case u'"':
+            r += QStringLiteral("\\\"");
+            break;
+        case u'\\':
+            r += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            r += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            r += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            r += QStringLiteral("\\t");
+            break;
         default:
             if (c.unicode() < 0x20)
                 r += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
@@ -29,7 +39,9 @@ QString ChaineJson(const QString& texte) {
 
 namespace {
 
-QString Nombre(double x) { return std::isfinite(x) ? Reel(x) : QStringLiteral("null"); }
+QString Nombre(double x) {
+    return std::isfinite(x) ? Reel(x) : QStringLiteral("null");
+}
 
 QString Variable(const TypeId& v) {
     const int fenetre = v.PremiereFenetre() ? v.PremiereFenetre() : 1;
@@ -123,7 +135,8 @@ QString VariablesLisibles(const Travail& travail, const QStringList& noms) {
             continue;
         }
         texte += v->Nom + QStringLiteral(" (%1 points) :").arg(v->NbPoints - v->Premier + 1);
-        for (int i = v->Premier; i <= v->NbPoints; ++i) texte += ' ' + valeur(v->LirePoint(i));
+        for (int i = v->Premier; i <= v->NbPoints; ++i)
+            texte += ' ' + valeur(v->LirePoint(i));
         texte += '\n';
     }
     return texte;

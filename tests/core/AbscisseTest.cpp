@@ -1,6 +1,6 @@
 #include "TravailDeTest.h"
 
-#include "store/DonneesAbscisse.h"
+#include "core/store/DonneesAbscisse.h"
 
 using namespace pelavorine;
 

@@ -1,11 +1,12 @@
 #include "TravailDeTest.h"
-#include "bureau/ActivationMenus.h"
-#include "bureau/CommandesBureau.h"
-#include "bureau/GeometrieBureau.h"
-#include "bureau/HistoriqueFichiers.h"
-#include "bureau/TextesBureau.h"
-#include "bureau/TraitementDemandes.h"
-#include "bureau/VuesBureau.h"
+#include "core/bureau/ActivationMenus.h"
+#include "core/bureau/CommandesBureau.h"
+#include "core/bureau/GeometrieBureau.h"
+#include "core/bureau/HistoriqueFichiers.h"
+#include "core/bureau/TextesBureau.h"
+#include "core/bureau/TraitementDemandes.h"
+#include "core/bureau/VuesBureau.h"
+#include "core/interface/CoucheInterface.h"
 
 #include <QSet>
 #include <functional>
@@ -314,13 +315,13 @@ TEST(TextesBureauTest, TitleUserTitleAndSystemLine) {
         EXPECT_EQ(textesBureau::TitreSaisi(legende), titre) << legende.toStdString();
 
     auto tout = [](const QString&) { return true; };
-    EXPECT_EQ(textesBureau::LigneSysteme("AUCUNE CARTE", 0, 0, false, QString(), tout),
+    EXPECT_EQ(CoucheInterface::LigneSysteme("AUCUNE CARTE", 0, 0, false, QString(), tout),
               QStringLiteral(" AUCUNE CARTE"));
     EXPECT_EQ(
-        textesBureau::LigneSysteme("SIMULATION", 2, 12.5, true, "Simulateur de boitier 2", tout),
+        CoucheInterface::LigneSysteme("SIMULATION", 2, 12.5, true, "Simulateur de boitier 2", tout),
         QStringLiteral(" SIMULATION [2 E/S : 12.5µs] - Simulateur de boit"));
-    EXPECT_EQ(textesBureau::LigneSysteme("SIMULATION", 0, 12.5, true, "Boitier",
-                                         [](const QString& t) { return t.size() < 20; }),
+    EXPECT_EQ(CoucheInterface::LigneSysteme("SIMULATION", 0, 12.5, true, "Boitier",
+                                            [](const QString& t) { return t.size() < 20; }),
               QStringLiteral(" SIMULATION"));
 }
 

@@ -1,4 +1,4 @@
-#include "store/ChampsNumeriques.h"
+#include "core/store/ChampsNumeriques.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "files/ChoixDialoguesFichier.h"
+#include "core/files/ChoixDialoguesFichier.h"
 
 #include <gtest/gtest.h>
 

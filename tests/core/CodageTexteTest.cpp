@@ -1,4 +1,4 @@
-#include "texte/CodageTexte.h"
+#include "core/texte/CodageTexte.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "TravailDeTest.h"
 
-#include "windows/CommandesEchelles.h"
-#include "windows/Echelles.h"
-#include "windows/Projection.h"
-#include "windows/TableFenetres.h"
+#include "core/windows/CommandesEchelles.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/Projection.h"
+#include "core/windows/TableFenetres.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TravailDeTest.h"
 
-#include "files/CommandesFichier.h"
-#include "files/DialoguesFichier.h"
-#include "files/FichierTravail.h"
+#include "core/files/CommandesFichier.h"
+#include "core/files/DialoguesFichier.h"
+#include "core/files/FichierTravail.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "store/Configuration.h"
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "store/Genres.h"
-#include "store/LectureConfiguration.h"
-#include "store/StockageConfiguration.h"
-#include "store/Teintes.h"
+#include "core/configuration/Configuration.h"
+#include "core/configuration/LectureConfiguration.h"
+#include "core/configuration/StockageConfiguration.h"
+#include "core/configuration/Teintes.h"
+#include "core/store/Genres.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
 
 #include <QDir>
 #include <QFile>

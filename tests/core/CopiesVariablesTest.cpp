@@ -1,8 +1,8 @@
 #include "TravailDeTest.h"
 
-#include "store/CopiesVariables.h"
-#include "store/ListeVariables.h"
-#include "store/TypeVoie.h"
+#include "core/store/CopiesVariables.h"
+#include "core/store/ListeVariables.h"
+#include "core/store/TypeVoie.h"
 
 #include <vector>
 

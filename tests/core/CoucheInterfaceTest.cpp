@@ -1,10 +1,11 @@
-#include "acquisition/CoucheInterface.h"
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "calc/ErreursCalcul.h"
-#include "calc/MoteurCalcul.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/store/Demandes.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "TravailDeTest.h"
 
-#include "calc/Directives.h"
+#include "core/calc/Directives.h"
 
 using namespace pelavorine;
 

@@ -1,6 +1,6 @@
 #include "TravailDeTest.h"
 
-#include "windows/Echelles.h"
+#include "core/windows/Echelles.h"
 
 #include <gtest/gtest.h>
 

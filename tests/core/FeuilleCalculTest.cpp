@@ -1,9 +1,10 @@
 #include "TravailDeTest.h"
 
-#include "calc/ErreursCalcul.h"
-#include "calc/FeuilleCalcul.h"
-#include "calc/MoteurCalcul.h"
-#include "store/Nombres.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/store/Demandes.h"
+#include "core/store/Nombres.h"
 
 #include <cmath>
 
@@ -14,7 +15,7 @@ namespace {
 class FeuilleCalculTest : public TravailDeTest {
 protected:
     MoteurCalcul moteur{table, hote};
-    FeuilleCalcul feuille{travail, moteur};
+    FeuilleCalcul feuille{table, hote, travail.nombres, travail.MotDesDemandes(), moteur};
 
     // A run from the desk ("Lancer les calculs") of that text.
     void Lancer(const QStringList& lignes) {

@@ -1,9 +1,9 @@
 #include "TravailDeTest.h"
 
-#include "files/ExportTexte.h"
-#include "files/ImportTexte.h"
-#include "files/LectureTableTexte.h"
-#include "texte/CodageTexte.h"
+#include "core/files/ExportTexte.h"
+#include "core/files/ImportTexte.h"
+#include "core/files/LectureTableTexte.h"
+#include "core/texte/CodageTexte.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "TravailDeTest.h"
 
-#include "files/EnteteEnregistrement.h"
-#include "files/FichierTravail.h"
-#include "files/InventaireFichier.h"
-#include "files/LecteurBinaire.h"
+#include "core/files/FichierTravail.h"
+#include "core/files/InventaireFichier.h"
+#include "core/format/EnteteEnregistrement.h"
+#include "core/format/LecteurBinaire.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "TravailDeTest.h"
 
-#include "calc/FeuilleCalcul.h"
-#include "files/FichierTravail.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/files/FichierTravail.h"
 
 #include "FichiersDeTest.h"
 

@@ -1,7 +1,7 @@
 #include "TravailDeTest.h"
 
-#include "calc/ErreursCalcul.h"
-#include "calc/MoteurCalcul.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/MoteurCalcul.h"
 
 #include <cmath>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "TravailDeTest.h"
 
-#include "acquisition/PortsLogiques.h"
-#include "calc/ErreursCalcul.h"
-#include "calc/MoteurCalcul.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/interface/PortsLogiques.h"
 
 #include <cmath>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "calc/BibliothequeNumerique.h"
+#include "core/calc/BibliothequeNumerique.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "TravailDeTest.h"
 
-#include "windows/DonneesFenetre.h"
-#include "windows/Echelles.h"
-#include "windows/Graduation.h"
-#include "windows/Legende.h"
-#include "windows/Projection.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/Graduation.h"
+#include "core/windows/Legende.h"
+#include "core/windows/Projection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "windows/HistoriqueDisposition.h"
-#include "windows/Echelles.h"
-#include "windows/TableFenetres.h"
+#include "core/windows/HistoriqueDisposition.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/TableFenetres.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TravailDeTest.h"
 
-#include "files/EcrivainBinaire.h"
-#include "files/FichierTravail.h"
-#include "files/InventaireFichier.h"
+#include "core/files/FichierTravail.h"
+#include "core/files/InventaireFichier.h"
+#include "core/format/EcrivainBinaire.h"
 
 #include <QTemporaryDir>
 

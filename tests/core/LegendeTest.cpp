@@ -1,7 +1,7 @@
 #include "TravailDeTest.h"
 
-#include "windows/DonneesFenetre.h"
-#include "windows/Legende.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/Legende.h"
 
 #include <gtest/gtest.h>
 

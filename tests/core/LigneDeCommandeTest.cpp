@@ -1,6 +1,6 @@
-#include "store/LigneDeCommande.h"
-#include "HoteScripte.h"
-#include "store/Configuration.h"
+#include "core/configuration/LigneDeCommande.h"
+#include "core/configuration/Configuration.h"
+#include "core/travail/HoteScripte.h"
 
 #include <QDir>
 #include <QFile>

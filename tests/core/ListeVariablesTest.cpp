@@ -1,6 +1,6 @@
 #include "TravailDeTest.h"
 
-#include "store/ListeVariables.h"
+#include "core/store/ListeVariables.h"
 
 #include <ostream>
 #include <string>

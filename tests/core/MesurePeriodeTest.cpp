@@ -1,6 +1,6 @@
 #include "TravailDeTest.h"
 
-#include "store/MesurePeriode.h"
+#include "core/store/MesurePeriode.h"
 
 #include <cmath>
 #include <functional>

@@ -1,5 +1,5 @@
-#include "store/ModulesExternes.h"
-#include "store/StockageConfiguration.h"
+#include "core/configuration/ModulesExternes.h"
+#include "core/configuration/StockageConfiguration.h"
 
 #include <QDir>
 #include <QFile>

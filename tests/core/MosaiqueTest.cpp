@@ -1,4 +1,4 @@
-#include "windows/Mosaique.h"
+#include "core/windows/Mosaique.h"
 
 #include <gtest/gtest.h>
 

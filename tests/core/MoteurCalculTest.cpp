@@ -1,8 +1,8 @@
 #include "TravailDeTest.h"
 
-#include "calc/ErreursCalcul.h"
-#include "calc/MoteurCalcul.h"
-#include "calc/TableFonctions.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/calc/TableFonctions.h"
 
 #include <cmath>
 

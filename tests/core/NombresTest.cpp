@@ -1,5 +1,5 @@
-#include "store/Nombres.h"
-#include "store/ConversionOem.h"
+#include "core/store/Nombres.h"
+#include "core/store/ConversionOem.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "TravailDeTest.h"
 
-#include "store/NomsLibres.h"
+#include "core/store/NomsLibres.h"
 
 #include <string>
 

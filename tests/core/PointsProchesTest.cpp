@@ -1,8 +1,8 @@
 #include "TravailDeTest.h"
 
-#include "windows/DonneesFenetre.h"
-#include "windows/PointsProches.h"
-#include "windows/Projection.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/PointsProches.h"
+#include "core/windows/Projection.h"
 
 #include <QPoint>
 #include <cmath>

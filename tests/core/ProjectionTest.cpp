@@ -1,5 +1,5 @@
-#include "windows/Projection.h"
-#include "windows/DonneesFenetre.h"
+#include "core/windows/Projection.h"
+#include "core/windows/DonneesFenetre.h"
 
 #include <gtest/gtest.h>
 

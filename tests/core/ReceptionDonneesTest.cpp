@@ -1,7 +1,8 @@
 #include "TravailDeTest.h"
 
-#include "files/EnteteColonnes.h"
-#include "files/ReceptionDonnees.h"
+#include "core/files/EnteteColonnes.h"
+#include "core/files/ReceptionDonnees.h"
+#include "core/store/Demandes.h"
 
 #include <QTemporaryDir>
 

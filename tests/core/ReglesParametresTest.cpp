@@ -1,11 +1,11 @@
-#include "acquisition/ReglesParametres.h"
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "acquisition/CoucheInterface.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "TravailDeTest.h"
 
-#include "files/FichierTravail.h"
-#include "files/Secours.h"
+#include "core/files/FichierTravail.h"
+#include "core/files/Secours.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "TravailDeTest.h"
 
-#include "store/ServicesPoints.h"
+#include "core/store/ServicesPoints.h"
 
 #include <algorithm>
 #include <vector>

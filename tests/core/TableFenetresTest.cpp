@@ -1,7 +1,7 @@
 #include "TravailDeTest.h"
 
-#include "windows/Echelles.h"
-#include "windows/TableFenetres.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/TableFenetres.h"
 
 #include <gtest/gtest.h>
 

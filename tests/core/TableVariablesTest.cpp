@@ -1,6 +1,7 @@
 #include "TravailDeTest.h"
 
-#include "store/TypeVoie.h"
+#include "core/store/Demandes.h"
+#include "core/store/TypeVoie.h"
 
 #include <cmath>
 #include <numbers>

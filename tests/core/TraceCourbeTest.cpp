@@ -1,9 +1,9 @@
 #include "TravailDeTest.h"
 
-#include "store/Genres.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/TableFenetres.h"
-#include "windows/TraceCourbe.h"
+#include "core/store/Genres.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/TableFenetres.h"
+#include "core/windows/TraceCourbe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HoteScripte.h"
-#include "Travail.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
 
 #include "ImpressionQt.h"
 

@@ -1,4 +1,5 @@
 #include "TravailDeTest.h"
+#include "core/store/Demandes.h"
 
 using namespace pelavorine;
 

@@ -1,4 +1,4 @@
-#include "store/Unites.h"
+#include "core/store/Unites.h"
 
 #include <gtest/gtest.h>
 

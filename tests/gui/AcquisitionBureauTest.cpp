@@ -1,21 +1,21 @@
-#include "acquisition/AcquisitionBureau.h"
+#include "gui/acquisition/AcquisitionBureau.h"
 #include "BoitesAuto.h"
-#include "Travail.h"
-#include "acquisition/Acquisition.h"
-#include "acquisition/CoucheInterface.h"
-#include "acquisition/ModeleParametres.h"
-#include "acquisition/ReglesParametres.h"
-#include "acquisition/TFicheParametres.h"
-#include "app/FenetrePrincipale.h"
-#include "app/LigneEtat.h"
-#include "files/Secours.h"
-#include "bureau/CommandesBureau.h"
-#include "store/Configuration.h"
-#include "store/TableVariables.h"
-#include "store/TypeVoie.h"
-#include "ui/HoteBureau.h"
-#include "windows/TFenCourbe.h"
-#include "windows/TableFenetres.h"
+#include "core/acquisition/Acquisition.h"
+#include "core/acquisition/ModeleParametres.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/bureau/CommandesBureau.h"
+#include "core/configuration/Configuration.h"
+#include "core/files/Secours.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/Travail.h"
+#include "core/windows/TableFenetres.h"
+#include "gui/acquisition/TFicheParametres.h"
+#include "gui/app/FenetrePrincipale.h"
+#include "gui/app/LigneEtat.h"
+#include "gui/ui/HoteBureau.h"
+#include "gui/windows/TFenCourbe.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -107,7 +107,9 @@ struct Bureau {
     }
 };
 
-double Sinus(double tSecondes) { return 2.0 * std::sin(2 * std::numbers::pi * 50 * tSecondes); }
+double Sinus(double tSecondes) {
+    return 2.0 * std::sin(2 * std::numbers::pi * 50 * tSecondes);
+}
 
 } // namespace
 
@@ -157,7 +159,8 @@ private slots:
         QCOMPARE(ea0->NbPoints, 100);
         // Rising through 1 V: the first point is at the level (within one step of the sine),
         // the second above it.
-        QVERIFY2(std::abs(ea0->LirePoint(1) - 1.0) < 0.15, qPrintable(QString::number(ea0->LirePoint(1))));
+        QVERIFY2(std::abs(ea0->LirePoint(1) - 1.0) < 0.15,
+                 qPrintable(QString::number(ea0->LirePoint(1))));
         QVERIFY(ea0->LirePoint(2) > ea0->LirePoint(1));
 
         regles::AppliquerDeclenchement(b.travail, b.travail.Interface(), 0, 1, -1.0, 0);
@@ -338,10 +341,13 @@ private slots:
         };
         const QList<Cas> cas = {
             {"menu", [&] { b.fenetre->Executer(Commande::Parametres); }, Page::PageEntrees, 0},
-            {"scales", [&] { b.fenetre->Executer(Commande::EchellesAbscisse); },
-             Page::PageFenetres, 1},
+            {"scales", [&] { b.fenetre->Executer(Commande::EchellesAbscisse); }, Page::PageFenetres,
+             1},
             {"legend",
-             [&] { QTest::mouseDClick(c, Qt::LeftButton, {}, c->RectLegende().topLeft() + QPoint(3, 3)); },
+             [&] {
+                 QTest::mouseDClick(c, Qt::LeftButton, {},
+                                    c->RectLegende().topLeft() + QPoint(3, 3));
+             },
              Page::PageCourbes, ea0},
             {"Y strip",
              [&] { QTest::mouseDClick(c, Qt::LeftButton, {}, QPoint(3, c->height() / 2)); },

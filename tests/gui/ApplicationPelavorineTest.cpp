@@ -1,4 +1,4 @@
-#include "app/ApplicationPelavorine.h"
+#include "gui/app/ApplicationPelavorine.h"
 
 #include <QEvent>
 #include <QTest>

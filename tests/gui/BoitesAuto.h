@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/BoitesMessages.h"
+#include "gui/ui/BoitesMessages.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,13 +1,13 @@
-#include "texte/CodageTexte.h"
-#include "ui/BoitesMessages.h"
-#include "ui/ChampChaine.h"
-#include "ui/ChampEntier.h"
-#include "ui/ChampReel.h"
-#include "ui/ChampScientifique.h"
-#include "ui/HoteBureau.h"
-#include "ui/MenuSaisie.h"
-#include "ui/SaisieGrecque.h"
-#include "ui/SelecteurGrec.h"
+#include "core/texte/CodageTexte.h"
+#include "gui/ui/BoitesMessages.h"
+#include "gui/ui/ChampChaine.h"
+#include "gui/ui/ChampEntier.h"
+#include "gui/ui/ChampReel.h"
+#include "gui/ui/ChampScientifique.h"
+#include "gui/ui/HoteBureau.h"
+#include "gui/ui/MenuSaisie.h"
+#include "gui/ui/SaisieGrecque.h"
+#include "gui/ui/SelecteurGrec.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "app/Demarrage.h"
-#include "app/BoiteAPropos.h"
-#include "app/FenetrePrincipale.h"
-#include "app/Rideau.h"
-#include "files/FichierTravail.h"
-#include "store/Genres.h"
-#include "ui/BoitesMessages.h"
+#include "gui/app/Demarrage.h"
+#include "core/files/FichierTravail.h"
+#include "core/store/Genres.h"
+#include "gui/app/BoiteAPropos.h"
+#include "gui/app/FenetrePrincipale.h"
+#include "gui/app/Rideau.h"
+#include "gui/ui/BoitesMessages.h"
 
 #include <QMdiArea>
 #include <QMenu>

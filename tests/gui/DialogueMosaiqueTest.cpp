@@ -1,7 +1,7 @@
-#include "windows/DialogueMosaique.h"
-#include "app/Aide.h"
-#include "windows/DialogueChoixFenetre.h"
-#include "windows/TableFenetres.h"
+#include "gui/windows/DialogueMosaique.h"
+#include "core/windows/TableFenetres.h"
+#include "gui/app/Aide.h"
+#include "gui/windows/DialogueChoixFenetre.h"
 
 #include <QApplication>
 #include <QCheckBox>

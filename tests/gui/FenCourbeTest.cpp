@@ -1,15 +1,16 @@
 #include "BoitesAuto.h"
-#include "Travail.h"
-#include "app/FenetrePrincipale.h"
-#include "calc/FeuilleCalcul.h"
-#include "files/DialoguesFichier.h"
-#include "store/Configuration.h"
-#include "store/TypeId.h"
-#include "ui/BoitesMessages.h"
-#include "ui/HoteBureau.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/OutilLoupe.h"
-#include "windows/TFenCourbe.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/configuration/Configuration.h"
+#include "core/files/DialoguesFichier.h"
+#include "core/store/Demandes.h"
+#include "core/store/TypeId.h"
+#include "core/travail/Travail.h"
+#include "core/windows/DonneesFenetre.h"
+#include "gui/app/FenetrePrincipale.h"
+#include "gui/ui/BoitesMessages.h"
+#include "gui/ui/HoteBureau.h"
+#include "gui/windows/OutilLoupe.h"
+#include "gui/windows/TFenCourbe.h"
 
 #include <QAbstractButton>
 #include <QMdiArea>
@@ -74,7 +75,7 @@ struct Bureau {
             QVERIFY(var);
             var->AfficherDans(n, true);
         }
-        travail.DemanderMiseAJour(0x00E1);
+        travail.DemanderMiseAJour(demande::RedessinerAvecAxes);
         Traiter();
     }
     TypeId* Variable(const char* nom) {

@@ -1,10 +1,10 @@
-#include "calc/FenetreFeuille.h"
-#include "calc/EditeurFeuille.h"
+#include "gui/calc/FenetreFeuille.h"
+#include "gui/calc/EditeurFeuille.h"
 
-#include "HoteScripte.h"
-#include "Travail.h"
-#include "calc/FeuilleCalcul.h"
-#include "ui/SelecteurGrec.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/travail/HoteScripte.h"
+#include "core/travail/Travail.h"
+#include "gui/ui/SelecteurGrec.h"
 
 #include <QAction>
 #include <QFileInfo>

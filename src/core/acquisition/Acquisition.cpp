@@ -1,17 +1,18 @@
-#include "acquisition/Acquisition.h"
+#include "core/acquisition/Acquisition.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "acquisition/CoucheInterface.h"
-#include "calc/FeuilleCalcul.h"
-#include "calc/MoteurCalcul.h"
-#include "store/CopiesVariables.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/TableFenetres.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/CopiesVariables.h"
+#include "core/store/Demandes.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/Travail.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/TableFenetres.h"
 
 #include <algorithm>
 #include <bit>
@@ -113,7 +114,7 @@ int Acquisition::Lancer() {
     Executer();
 
     std::uint16_t bits = demandesFin_;
-    if (feuilleExecutee_) bits &= static_cast<std::uint16_t>(~Feuille);
+    if (feuilleExecutee_) bits &= static_cast<std::uint16_t>(~demande::Feuille);
     if (bits) travail_.DemanderMiseAJour(bits);
     if (pointsAcquis_ > 0) travail_.modifie = true;
     travail_.hote().EffacerInterruption();
@@ -211,7 +212,7 @@ void Acquisition::MiseEnPlace() {
     typeAffichage_ = permanent ? p.modeAffichage : 0;
     if (comptes_.sortiesApres > 0) {
         typeAffichage_ = std::max(typeAffichage_, 1);
-        demandesBloc_ |= EmissionApres;
+        demandesBloc_ |= demande::EmissionApres;
     }
     if (abscisseCalculee_) typeAffichage_ = std::max(typeAffichage_, 1);
 
@@ -219,9 +220,9 @@ void Acquisition::MiseEnPlace() {
     const FeuilleCalcul& feuille = travail_.Feuille();
     if (feuille.FeuilleNonVide() && !(permanent && p.modeCalcul == 2)) {
         if (p.modeCalcul == 1 || typeAffichage_ == 2) {
-            demandesFin_ |= Feuille;
+            demandesFin_ |= demande::Feuille;
         } else {
-            demandesBloc_ |= Feuille;
+            demandesBloc_ |= demande::Feuille;
             calculApresBloc = true;
         }
     }
@@ -231,12 +232,12 @@ void Acquisition::MiseEnPlace() {
                                 !bureau.fenetreMesureOuverte && (permanent || p.blocs > 1));
     if (bureau.spectreApres || comptes_.sortiesApres > 0) possible = false;
 
-    if (typeAffichage_ == 2) demandesFin_ |= Redessin;
-    if (typeAffichage_ == 1 && !possible) demandesBloc_ |= Redessin;
+    if (typeAffichage_ == 2) demandesFin_ |= demande::Redessiner;
+    if (typeAffichage_ == 1 && !possible) demandesBloc_ |= demande::Redessiner;
     if (possible && bureau.redessinComplet)
-        demandesFin_ |= Redessin;
+        demandesFin_ |= demande::Redessiner;
     else if (typeAffichage_ == 0)
-        demandesFin_ |= RedessinSimple;
+        demandesFin_ |= demande::RedessinerCourbes;
 
     // Outputs that emit a calculated variable are regenerated from it.
     const TableVariables& t = travail_.Variables();
@@ -245,12 +246,12 @@ void Acquisition::MiseEnPlace() {
         if (!s || s->Forme != 6 || s->ModeEmission == 0) continue;
         const TypeId* source = t.Variable(s->CaseSource);
         if (source && (source->Genre & genre::Calculee)) {
-            (typeAffichage_ == 1 ? demandesBloc_ : demandesFin_) |= RegenererSorties;
+            (typeAffichage_ == 1 ? demandesBloc_ : demandesFin_) |= demande::Sorties;
             break;
         }
     }
     if (bureau.spectreApres)
-        (t.NbPoint() * p.periode > 1e6 ? demandesBloc_ : demandesFin_) |= Spectre;
+        (t.NbPoint() * p.periode > 1e6 ? demandesBloc_ : demandesFin_) |= demande::Tableur;
 
     pointParPoint_ = possible && static_cast<bool>(point) && (!dessinParPoint || dessinParPoint());
     sondeEchap_ = pointParPoint_ || p.periode > PeriodeSondage;
@@ -311,15 +312,15 @@ void Acquisition::Executer() {
         std::any_of(carteA_.begin(), carteA_.end(), [](std::int8_t c) { return c >= 0; });
     if (aCanaux) {
         AcquerirBlocs();
-        demandesFin_ |= RedessinSimple;
+        demandesFin_ |= demande::RedessinerCourbes;
     }
     // The emission after the acquisition (map B) belongs to the output emission; the
-    // EmissionApres request tells the desk to run it.
+    // demande::EmissionApres request tells the desk to run it.
     if (erreur_ != 0) {
         travail_.hote().Erreur(MessageErreurAcquisition(erreur_, dureeMinimale_));
-        demandesFin_ |= Redessin;
+        demandesFin_ |= demande::Redessiner;
     } else if (p.permanent && travail_.Feuille().FeuilleNonVide()) {
-        demandesFin_ |= Feuille;
+        demandesFin_ |= demande::Feuille;
     }
     travail_.hote().LigneInfo(QString());
 }
@@ -525,8 +526,8 @@ void Acquisition::AcquerirBlocs() {
             if (convertis_ < pointsBloc) ConvertirTampon(convertis_ + 1, pointsBloc);
             convertis_ = std::max(convertis_, pointsBloc);
             TerminerBloc(pointsBloc);
-            if (demandesBloc_ & Feuille) ExecuterFeuille();
-            if (const auto autres = static_cast<std::uint16_t>(demandesBloc_ & ~Feuille))
+            if (demandesBloc_ & demande::Feuille) ExecuterFeuille();
+            if (const auto autres = static_cast<std::uint16_t>(demandesBloc_ & ~demande::Feuille))
                 travail_.DemanderMiseAJour(autres);
             if (apresRafraichissement) apresRafraichissement();
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "acquisition/ReglesParametres.h"
+#include "core/acquisition/ReglesParametres.h"
 
 #include <pelavorine/interface.h>
 
@@ -41,17 +41,6 @@ public:
         PasAPas = -1,
         DejaEnCours = -2,
     };
-    // Bits of the request words (the change-request bits of the work).
-    enum Demande : std::uint16_t {
-        Redessin = 0x00C1, // every window, axes, curves: 193
-        RedessinSimple = 0x0081,
-        Mesures = 0x0002,
-        Feuille = 0x0200,
-        RegenererSorties = 0x1000,
-        EmissionApres = 0x2000,
-        Spectre = 0x8000,
-    };
-
     static inline const QString TexteEnCours =
         QStringLiteral("ACQUISITION EN COURS   <ESC> pour interrompre...");
     static inline const QString QuestionConserver =

@@ -1,18 +1,19 @@
-#include "acquisition/ModeleParametres.h"
+#include "core/acquisition/ModeleParametres.h"
 
-#include "Travail.h"
-#include "acquisition/CoucheInterface.h"
-#include "acquisition/ReglesParametres.h"
-#include "store/CopiesVariables.h"
-#include "store/Genres.h"
-#include "store/ListeVariables.h"
-#include "store/TableVariables.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
-#include "texte/CodageTexte.h"
-#include "windows/CommandesEchelles.h"
-#include "windows/Echelles.h"
-#include "windows/TableFenetres.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/CopiesVariables.h"
+#include "core/store/Demandes.h"
+#include "core/store/Genres.h"
+#include "core/store/ListeVariables.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/texte/CodageTexte.h"
+#include "core/travail/Travail.h"
+#include "core/windows/CommandesEchelles.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/TableFenetres.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +22,6 @@ namespace pelavorine {
 
 namespace {
 
-constexpr std::uint16_t kRedessinerTout = 0x00E1;
 constexpr int kLongueurUnite = 10;
 constexpr int kSourceSynchro = 70;
 constexpr int kDernierPort = kSourceSynchro - 10; // 9 + port stays below 70
@@ -243,7 +243,7 @@ void ModeleParametres::Demander(std::uint16_t bits) {
 
 void ModeleParametres::Suivre(const std::function<void()>& regle) {
     const std::uint16_t avant = travail_.Demandes();
-    travail_.EffacerDemandes(0xFFFF);
+    travail_.EffacerDemandes(demande::Toutes);
     regle();
     const std::uint16_t nouvelles = travail_.Demandes();
     travail_.DemanderMiseAJour(avant);
@@ -294,7 +294,7 @@ void ModeleParametres::Restaurer(int slot) {
     const QString ancien = v->Nom;
     Remettre(*v, copie);
     if (ancien != v->Nom) RenommerReferences({{ancien, v->Nom}});
-    std::uint16_t bits = kRedessinerTout;
+    std::uint16_t bits = demande::RedessinerAvecAxes;
     if (copie.voie) bits |= demande::ReglagesVoies;
     if (copie.sortie) bits |= demande::Sorties;
     Demander(bits);
@@ -304,7 +304,7 @@ void ModeleParametres::Annuler() {
     TableVariables& t = travail_.Variables();
     if (t.NbPoint() != nbPoints_) Suivre([&] { regles::AppliquerNbPoints(travail_, nbPoints_); });
 
-    std::uint16_t bits = kRedessinerTout;
+    std::uint16_t bits = demande::RedessinerAvecAxes;
     std::map<QString, QString> noms;
     for (const auto& [slot, copie] : premiers_) {
         TypeId* v = t.Variable(slot);
@@ -477,7 +477,7 @@ QString ModeleParametres::AppliquerEntree(int numero, const Entree& e) {
         regles::FixerModeEntree(t, couche_, numero, e.mode);
     }
     // The system line counts the channels in service.
-    Demander(kRedessinerTout | demande::ReglagesVoies | demande::Intervalle);
+    Demander(demande::RedessinerAvecAxes | demande::ReglagesVoies | demande::Intervalle);
     return {};
 }
 
@@ -750,7 +750,10 @@ QString ModeleParametres::AppliquerSortie(int numero, const Sortie& s) {
     if (Fini(s.periodes)) v->Periodes = std::clamp(s.periodes, 0.5, 10.0);
     const int nbCalibres = static_cast<int>(CalibresSortie(numero).size());
     v->Calibre = static_cast<std::uint8_t>(std::clamp<int>(s.calibre, 1, std::max(nbCalibres, 1)));
-    const auto [mini, maxi] = LimitesCalibre(numero, v->Calibre);
+    // Plain names rather than a structured binding, which clang 14 cannot capture.
+    const auto limites = LimitesCalibre(numero, v->Calibre);
+    const double mini = limites.first;
+    const double maxi = limites.second;
     const auto borner = [mini, maxi](double x) {
         return mini < maxi ? std::clamp(x, mini, maxi) : x;
     };
@@ -759,7 +762,7 @@ QString ModeleParametres::AppliquerSortie(int numero, const Sortie& s) {
     v->ModeEmission = std::min<std::uint8_t>(s.mode, 2);
     v->ValeurApresArret = s.valeurApresArret ? 1 : 0;
     v->ARegenerer = true;
-    Demander(kRedessinerTout | demande::Sorties | demande::Intervalle);
+    Demander(demande::RedessinerAvecAxes | demande::Sorties | demande::Intervalle);
     return {};
 }
 
@@ -843,7 +846,7 @@ QString ModeleParametres::AppliquerCourbe(int slot, const Courbe& c) {
         const QString nom = t.Variable(caseAbscisse)->Nom;
         if (nom != actuelle) v.FixerAbscisseVariable(nom, nom);
     }
-    Demander(kRedessinerTout);
+    Demander(demande::RedessinerAvecAxes);
     return {};
 }
 
@@ -924,7 +927,7 @@ QString ModeleParametres::AppliquerFenetre(int numero, const Fenetre& f) {
     // The axis given explicitly wins over the global calibration of the other one.
     fixer(d->echelleX, cx, f.calibreX, f.xmin, f.xmax);
     fixer(d->echelleY, cy, f.calibreY, f.ymin, f.ymax);
-    Demander(kRedessinerTout);
+    Demander(demande::RedessinerAvecAxes);
     return {};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "acquisition/ParametresAcquisition.h"
-#include "windows/DonneesFenetre.h"
+#include "core/interface/ParametresAcquisition.h"
+#include "core/windows/DonneesFenetre.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,14 +25,18 @@ class TypeId;
 // values and passes back what the user typed.
 class ModeleParametres {
 public:
-    enum Page : int { PageEntrees = 0, PageAcquis = 1, PageCourbes = 2, PageFenetres = 3,
-                      PageSorties = 4 };
+    enum Page : int {
+        PageEntrees = 0,
+        PageAcquis = 1,
+        PageCourbes = 2,
+        PageFenetres = 3,
+        PageSorties = 4
+    };
 
     static inline const QString Titre = QStringLiteral(" Réglage des paramètres");
     static inline const QString NomIncorrect = QStringLiteral("Nom incorrect");
     static inline const QString NomDejaUtilise = QStringLiteral("Nom de variable déjà utilisé");
-    static inline const QString LimitesIncorrectes =
-        QStringLiteral("Limites d'échelle incorrecte");
+    static inline const QString LimitesIncorrectes = QStringLiteral("Limites d'échelle incorrecte");
     static inline const QString PasDeCourbe = QStringLiteral("Pas de courbe valide");
     static inline const QString Inhibee =
         QStringLiteral("Inhibée par affectation automatique de capteur");
@@ -149,13 +153,13 @@ public:
         std::uint8_t style = 0;
         std::int32_t couleur = 0;
         std::uint32_t fenetres = 0;
-        int forme = 0;       // 0..5, or 6 with `source`
-        int source = 0;      // slot of the variable emitted (form 6)
+        int forme = 0;  // 0..5, or 6 with `source`
+        int source = 0; // slot of the variable emitted (form 6)
         double periodes = 1.0;
         double minimum = 0.0;
         double maximum = 0.0;
         std::uint8_t calibre = 1;
-        std::uint8_t mode = 0;          // 0 "Seule", 1 "Durant acquisition"
+        std::uint8_t mode = 0;             // 0 "Seule", 1 "Durant acquisition"
         std::uint8_t valeurApresArret = 1; // 1 "Valeur nulle", 0 "Valeur finale"
     };
     std::vector<int> SortiesOffertes() const;
@@ -195,9 +199,9 @@ public:
 
     // --- "Fenêtres" ---
     struct Fenetre {
-        QString abscisse;          // the abscissa variable's name
-        std::uint8_t genre = 0;    // 0 "Linéaire", 1 "Logarithmique", 2 "Polaire"
-        QString calibreX;          // a variable name, "MANUELLE" or "TOTALITÉ"
+        QString abscisse;       // the abscissa variable's name
+        std::uint8_t genre = 0; // 0 "Linéaire", 1 "Logarithmique", 2 "Polaire"
+        QString calibreX;       // a variable name, "MANUELLE" or "TOTALITÉ"
         QString calibreY;
         double xmin = 0, xmax = 1, ymin = 0, ymax = 1;
     };

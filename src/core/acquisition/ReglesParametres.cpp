@@ -1,11 +1,12 @@
-#include "acquisition/ReglesParametres.h"
+#include "core/acquisition/ReglesParametres.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "acquisition/CoucheInterface.h"
-#include "store/TableVariables.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/Demandes.h"
+#include "core/store/Hote.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/Travail.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,7 +131,7 @@ void FixerModeEntree(TableVariables& variables, CoucheInterface& couche, int num
     if (voie->Etat != TypeVoie::Inactif && voie->Couleur == TypeVoie::GrisInactif)
         voie->Couleur = variables.palette[voie->Numero % 16];
     AppliquerEntreesConsecutives(variables, couche);
-    variables.DemanderMiseAJour(0x0010);
+    variables.DemanderMiseAJour(demande::ReglagesVoies);
 }
 
 int AppliquerEntreesConsecutives(TableVariables& variables, CoucheInterface& couche) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "acquisition/ParametresAcquisition.h"
+#include "core/interface/ParametresAcquisition.h"
 
 #include <QString>
 #include <cstdint>

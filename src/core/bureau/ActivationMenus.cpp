@@ -1,4 +1,4 @@
-#include "bureau/ActivationMenus.h"
+#include "core/bureau/ActivationMenus.h"
 
 namespace pelavorine {
 

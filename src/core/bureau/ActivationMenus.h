@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bureau/CommandesBureau.h"
+#include "core/bureau/CommandesBureau.h"
 
 #include <bitset>
 

@@ -1,4 +1,4 @@
-#include "bureau/CommandesBureau.h"
+#include "core/bureau/CommandesBureau.h"
 
 #include <QCoreApplication>
 

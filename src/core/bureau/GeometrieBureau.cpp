@@ -1,6 +1,6 @@
-#include "bureau/GeometrieBureau.h"
+#include "core/bureau/GeometrieBureau.h"
 
-#include "windows/TableFenetres.h"
+#include "core/windows/TableFenetres.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "bureau/HistoriqueFichiers.h"
+#include "core/bureau/HistoriqueFichiers.h"
 
-#include "files/ChoixDialoguesFichier.h"
+#include "core/files/ChoixDialoguesFichier.h"
 
 namespace pelavorine::historiqueFichiers {
 

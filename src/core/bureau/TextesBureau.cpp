@@ -1,9 +1,8 @@
-#include "bureau/TextesBureau.h"
+#include "core/bureau/TextesBureau.h"
 
-#include "windows/TableFenetres.h"
+#include "core/windows/TableFenetres.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace pelavorine::textesBureau {
 
@@ -58,22 +57,6 @@ QString TitreSaisi(const QString& legende) {
     while (debut < texte.size() && (texte[debut] == u' ' || texte[debut] == u'\t'))
         ++debut;
     return texte.mid(debut);
-}
-
-QString LigneSysteme(const QString& systeme, int nbEntreesSorties, double intervalleMinimal,
-                     bool systemeChoisi, const QString& identification,
-                     const std::function<bool(const QString&)>& tient) {
-    QString ligne = QStringLiteral(" ") + systeme;
-    if (intervalleMinimal > 0 && nbEntreesSorties > 0)
-        ligne += QStringLiteral(" [") + QString::number(nbEntreesSorties) + Tr(" E/S ") +
-                 QStringLiteral(": ") + QLocale::c().toString(intervalleMinimal, 'g', 6) +
-                 QStringLiteral("µs]");
-    if (systemeChoisi && !identification.isEmpty()) {
-        const QString complete =
-            ligne + QStringLiteral(" - ") + identification.left(LongueurIdentification);
-        if (!tient || tient(complete)) ligne = complete;
-    }
-    return ligne;
 }
 
 } // namespace pelavorine::textesBureau

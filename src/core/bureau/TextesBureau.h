@@ -14,7 +14,6 @@ namespace textesBureau {
 
 inline constexpr int LongueurNomCourt = 20;
 inline constexpr int LongueurLegende = 80;
-inline constexpr int LongueurIdentification = 18;
 
 // " PELAVORINE 2003", then "   -  " and the current file when there is one.
 QString Titre(const QString& fichierCourant);
@@ -30,13 +29,6 @@ int FenetreDeLOnglet(const TableFenetres& fenetres, int onglet);
 // The user title a caption carries: the text after its first ":" (caption cut to 80
 // characters), without leading spaces and tabs; empty when there is no ":".
 QString TitreSaisi(const QString& legende);
-
-// The system line without a text of its own: " " + the system name; " [n E/S : xµs]" when
-// the minimal interval is known and some inputs or outputs are active; " - " + the
-// identification (at most 18 characters) when a system is selected and the whole still fits.
-QString LigneSysteme(const QString& systeme, int nbEntreesSorties, double intervalleMinimal,
-                     bool systemeChoisi, const QString& identification,
-                     const std::function<bool(const QString&)>& tient);
 
 } // namespace textesBureau
 } // namespace pelavorine

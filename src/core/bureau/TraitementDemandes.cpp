@@ -1,8 +1,9 @@
-#include "bureau/TraitementDemandes.h"
+#include "core/bureau/TraitementDemandes.h"
 
-#include "Travail.h"
-#include "bureau/VuesBureau.h"
-#include "store/Genres.h"
+#include "core/bureau/VuesBureau.h"
+#include "core/store/Demandes.h"
+#include "core/store/Genres.h"
+#include "core/travail/Travail.h"
 
 namespace pelavorine {
 
@@ -74,7 +75,7 @@ void TraitementDemandes::Traiter() {
 
     if (apresRafraichissement) apresRafraichissement();
     const std::uint16_t garder = Observer() & reste_;
-    travail_.EffacerDemandes(0xFFFF);
+    travail_.EffacerDemandes(demande::Toutes);
     enCours_ = false;
     // Told to the host like any request, so that the next idle pass handles them.
     if (garder) travail_.DemanderMiseAJour(garder);

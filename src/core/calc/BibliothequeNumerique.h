@@ -65,12 +65,11 @@ struct Transformee {
 // index k + 1 harmonic k. Polar: a = modulus (amplitude), b = phase of the bin; otherwise
 // a = real part, b = imaginary part (a cosine of amplitude A gives A/2, a sine of amplitude
 // B gives -B/2). Either output may be empty.
-Transformee TransformeeFourier(int n, std::span<const double> y, Fenetre fenetre,
-                               bool prefiltre, bool polaire, std::span<double> a,
-                               std::span<double> b);
+Transformee TransformeeFourier(int n, std::span<const double> y, Fenetre fenetre, bool prefiltre,
+                               bool polaire, std::span<double> a, std::span<double> b);
 // Real signal r[1..n] of the spectrum a + ib (rectangular form of TransformeeFourier) with
 // the bins strictly between k and n - k set to zero; moduleMaximum = max |r|.
-Transformee TransformeeInverse(int n, std::span<const double> a, std::span<const double> b,
-                               int k, std::span<double> r);
+Transformee TransformeeInverse(int n, std::span<const double> a, std::span<const double> b, int k,
+                               std::span<double> r);
 
 } // namespace pelavorine::numerique

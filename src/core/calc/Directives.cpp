@@ -1,8 +1,8 @@
-#include "calc/Directives.h"
+#include "core/calc/Directives.h"
 
-#include "Hote.h"
-#include "store/Nombres.h"
-#include "store/TableVariables.h"
+#include "core/store/Hote.h"
+#include "core/store/Nombres.h"
+#include "core/store/TableVariables.h"
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "calc/ErreursCalcul.h"
+#include "core/calc/ErreursCalcul.h"
 
 #include <QCoreApplication>
 
@@ -95,8 +95,8 @@ constexpr Texte kNumerique[] = {
     {23, QT_TRANSLATE_NOOP("Numerique", " Plus assez de place en mémoire.")},
     {24, QT_TRANSLATE_NOOP("Numerique", " Un des tableaux n'est pas valide.")},
     {25, QT_TRANSLATE_NOOP("Numerique", " Calcul impossible")},
-    {27, QT_TRANSLATE_NOOP("Numerique",
-                           " ANALYSE DE FOURIER IMPOSSIBLE\r Le signal présente un point infini !")},
+    {27, QT_TRANSLATE_NOOP(
+             "Numerique", " ANALYSE DE FOURIER IMPOSSIBLE\r Le signal présente un point infini !")},
     {28, QT_TRANSLATE_NOOP("Numerique", " Erreur d'interpolation ou de calcul")},
     {30, QT_TRANSLATE_NOOP("Numerique", " Erreur de calcul (par ex: Dép. capacité)")},
     {40, QT_TRANSLATE_NOOP("Numerique", " Erreur de calcul (par ex: Dép. capacité)")},
@@ -118,8 +118,7 @@ template <std::size_t N> const char* Chercher(const Texte (&table)[N], int code)
 
 QString TexteErreurCalcul(int code, int nbPoint) {
     const char* texte = Chercher(kCalcul, code);
-    if (!texte)
-        return QCoreApplication::translate("Calcul", "Erreur n° %1 non reconnue").arg(code);
+    if (!texte) return QCoreApplication::translate("Calcul", "Erreur n° %1 non reconnue").arg(code);
     QString t = QCoreApplication::translate("Calcul", texte);
     if (code == erreur::HorsLimites) t += QString::number(nbPoint);
     return t;

@@ -1,10 +1,10 @@
-#include "calc/MoteurCalcul.h"
+#include "core/calc/MoteurCalcul.h"
 
-#include "Hote.h"
-#include "calc/ErreursCalcul.h"
-#include "calc/TableFonctions.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/TableFonctions.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/store/TableVariables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +14,9 @@
 namespace pelavorine {
 
 namespace {
-double Signe(double x) { return x < 0 ? -1.0 : 1.0; }
+double Signe(double x) {
+    return x < 0 ? -1.0 : 1.0;
+}
 } // namespace
 
 // --- Evaluation ------------------------------------------------------------------------
@@ -155,7 +157,10 @@ double MoteurCalcul::Primaire() {
     }
     if (code_) return 0.0;
     switch (jeton_->type) {
-    case 'C': case 'V': case 'F': case '(':
+    case 'C':
+    case 'V':
+    case 'F':
+    case '(':
         Erreur(erreur::OperateurManquant);
         return 0.0;
     default:
@@ -206,12 +211,24 @@ double MoteurCalcul::Expression() {
         if (code_) return 0.0;
         expressionArguments_ = true;
         switch (op) {
-        case '+': v = v + w; break;
-        case '-': v = v - w; break;
-        case '<': v = v < w; break;
-        case '>': v = v > w; break;
-        case '!': v = v <= w; break;
-        default: v = v >= w; break;
+        case '+':
+            v = v + w;
+            break;
+        case '-':
+            v = v - w;
+            break;
+        case '<':
+            v = v < w;
+            break;
+        case '>':
+            v = v > w;
+            break;
+        case '!':
+            v = v <= w;
+            break;
+        default:
+            v = v >= w;
+            break;
         }
         if (!std::isfinite(v)) v = Signe(w) * Infini;
     }
@@ -250,14 +267,18 @@ double MoteurCalcul::Appel(int numero) {
         const DescriptionFonction& f = TableFonctions[numero];
         if (indexResultat_ > MaxResultatsMemorises + 1) Erreur(erreur::TropCompliquee);
         if (point_ == 1 && !code_) {
-            if (nbArguments_ > std::abs(f.arite)) Erreur(erreur::TropArguments);
-            else if (f.arite > 0 && nbArguments_ < f.arite) Erreur(erreur::PasAssezArguments);
-            else if (expressionArguments_ && !f.expressions) Erreur(erreur::ExpressionInterdite);
+            if (nbArguments_ > std::abs(f.arite))
+                Erreur(erreur::TropArguments);
+            else if (f.arite > 0 && nbArguments_ < f.arite)
+                Erreur(erreur::PasAssezArguments);
+            else if (expressionArguments_ && !f.expressions)
+                Erreur(erreur::ExpressionInterdite);
             else if (f.resultat == 1) {
                 TypeId* cible = VariableCible();
                 const int nbPoint = table_.NbPoint();
                 if (cible && cible->Capacite() < nbPoint) RecreerCible(nbPoint);
-                if ((cible = VariableCible())) cible->NbPoints = std::min(nbPoint, cible->Capacite());
+                if ((cible = VariableCible()))
+                    cible->NbPoints = std::min(nbPoint, cible->Capacite());
                 nbPointsLigne_ = nbPoint;
             }
         }
@@ -312,7 +333,9 @@ void MoteurCalcul::Stocker(double valeur) {
 // --- The postfix program ----------------------------------------------------------------
 
 // Moves to the next token as the evaluator's Lire does: past a function, past its "(" too.
-void MoteurCalcul::Avancer() { emPos_ += jetons_[emPos_].type == 'F' ? 2 : 1; }
+void MoteurCalcul::Avancer() {
+    emPos_ += jetons_[emPos_].type == 'F' ? 2 : 1;
+}
 
 void MoteurCalcul::Emettre(Instruction::Code code, int valeur, int nb, int debut) {
     Instruction i{code, static_cast<std::uint8_t>(valeur), static_cast<std::uint8_t>(nb),
@@ -332,13 +355,26 @@ void MoteurCalcul::EmExpression() {
     for (;;) {
         Instruction::Code code;
         switch (jetons_[emPos_].type) {
-        case '+': code = Instruction::Plus; break;
-        case '-': code = Instruction::Moins; break;
-        case '<': code = Instruction::Inferieur; break;
-        case '>': code = Instruction::Superieur; break;
-        case '!': code = Instruction::InfEgal; break;
-        case '\\': code = Instruction::SupEgal; break;
-        default: return;
+        case '+':
+            code = Instruction::Plus;
+            break;
+        case '-':
+            code = Instruction::Moins;
+            break;
+        case '<':
+            code = Instruction::Inferieur;
+            break;
+        case '>':
+            code = Instruction::Superieur;
+            break;
+        case '!':
+            code = Instruction::InfEgal;
+            break;
+        case '\\':
+            code = Instruction::SupEgal;
+            break;
+        default:
+            return;
         }
         Avancer();
         EmTerme();
@@ -417,7 +453,8 @@ void MoteurCalcul::EmAppel(int numero) {
     std::array<int, MaxArguments + 2> variables{};
     const int nb = EmArguments(variables);
     const int debut = static_cast<int>(variablesArguments_.size());
-    for (int e = 1; e <= nb; ++e) variablesArguments_.push_back(variables[e]);
+    for (int e = 1; e <= nb; ++e)
+        variablesArguments_.push_back(variables[e]);
     Emettre(Instruction::Appel, numero, nb, debut); // applied at ")"
     Avancer();
 }
@@ -491,12 +528,24 @@ double MoteurCalcul::Executer() {
             const double a = pile[sp - 1], b = pile[sp];
             double r;
             switch (i.code) {
-            case Instruction::Plus: r = a + b; break;
-            case Instruction::Moins: r = a - b; break;
-            case Instruction::Inferieur: r = a < b; break;
-            case Instruction::Superieur: r = a > b; break;
-            case Instruction::InfEgal: r = a <= b; break;
-            default: r = a >= b; break;
+            case Instruction::Plus:
+                r = a + b;
+                break;
+            case Instruction::Moins:
+                r = a - b;
+                break;
+            case Instruction::Inferieur:
+                r = a < b;
+                break;
+            case Instruction::Superieur:
+                r = a > b;
+                break;
+            case Instruction::InfEgal:
+                r = a <= b;
+                break;
+            default:
+                r = a >= b;
+                break;
             }
             pile[sp - 1] = std::isfinite(r) ? r : Signe(b) * Infini;
             break;

@@ -1,12 +1,14 @@
-#include "calc/FeuilleCalcul.h"
+#include "core/calc/FeuilleCalcul.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "calc/ErreursCalcul.h"
-#include "calc/MoteurCalcul.h"
-#include "store/Genres.h"
-#include "store/Nombres.h"
-#include "store/TypeSortie.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/store/Demandes.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/store/Nombres.h"
+#include "core/store/ReglagesNombres.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeSortie.h"
 
 #include <QLocale>
 #include <QSet>
@@ -35,10 +37,12 @@ QString SansBlancsAuxBouts(const QString& texte) {
 
 } // namespace
 
-FeuilleCalcul::FeuilleCalcul(Travail& travail, MoteurCalcul& moteur)
-    : travail_(travail), moteur_(moteur), directives_(travail.Variables(), travail.hote()) {
-    etat.nbChiffres = std::clamp(travail.nombres.chiffres, 1, 12);
-    etat.ingenieur = travail.nombres.ingenieur;
+FeuilleCalcul::FeuilleCalcul(TableVariables& variables, Hote& hote, const ReglagesNombres& nombres,
+                             MotDemandes& demandes, MoteurCalcul& moteur)
+    : variables_(variables), hote_(hote), nombres_(nombres), demandes_(demandes), moteur_(moteur),
+      directives_(variables, hote) {
+    etat.nbChiffres = std::clamp(nombres.chiffres, 1, 12);
+    etat.ingenieur = nombres.ingenieur;
 }
 
 // --- Text -------------------------------------------------------------------------------
@@ -150,14 +154,14 @@ QString FeuilleCalcul::NomAssigne(const QString& ligneNettoyee) {
 }
 
 int FeuilleCalcul::CaseAssignee(const QString& ligne) const {
-    const TableVariables& table = travail_.Variables();
+    const TableVariables& table = variables_;
     const QString nom = NomAssigne(NettoyerLigne(ligne));
     if (nom.isEmpty() || !table.NomValide(nom)) return 0;
     return table.IndexVariable(nom);
 }
 
 bool FeuilleCalcul::RecalculComplet() const {
-    const TableVariables& table = travail_.Variables();
+    const TableVariables& table = variables_;
     QSet<QString> vus;
     for (const QString& ligne : lignes_) {
         const QString nom = NomAssigne(NettoyerLigne(ligne));
@@ -174,7 +178,7 @@ bool FeuilleCalcul::RecalculComplet() const {
 // --- The pass ---------------------------------------------------------------------------
 
 void FeuilleCalcul::MarquerPerimees() {
-    TableVariables& table = travail_.Variables();
+    TableVariables& table = variables_;
     const bool repetitionSuivante = moteur_.numeroRepetition > 1;
     for (int slot = table.PremiereCaseLibre(); slot <= table.DerniereCase(); ++slot) {
         TypeId* v = table.Variable(slot);
@@ -187,20 +191,20 @@ void FeuilleCalcul::MarquerPerimees() {
 }
 
 void FeuilleCalcul::ReprendreAvant(int premiereLigne) {
-    TableVariables& table = travail_.Variables();
+    TableVariables& table = variables_;
     for (int i = 0; i < premiereLigne; ++i)
         if (TypeId* v = table.Variable(CaseAssignee(lignes_[i]))) v->Genre &= ~genre::Temporaire;
 }
 
 void FeuilleCalcul::ExecuterFeuille(int premiereLigne) {
     if (etat.occupe) return;
-    TableVariables& table = travail_.Variables();
-    Hote& hote = travail_.hote();
+    TableVariables& table = variables_;
+    Hote& hote = hote_;
     const int nbLignes = static_cast<int>(lignes_.size());
     const int premiere = std::clamp(premiereLigne, 0, nbLignes);
 
     etat.occupe = true;
-    EffacerDemandes(demande::Feuille);
+    demandes_.Effacer(demande::Feuille);
     etat.premiereLigne = premiere;
     if (etat.drapeaux & drapeauFeuille::SansRedessin)
         etat.drapeaux &= ~drapeauFeuille::RedessinerApres;
@@ -259,7 +263,7 @@ void FeuilleCalcul::ExecuterFeuille(int premiereLigne) {
                 (etat.statut == directive::Inhibition && !etat.inhibitionIgnoree)) {
                 if (etat.statut > 0) AfficherErreurFeuille(i, etat.colonneErreur);
                 moteur_.nombreRepetitions = 1;
-                if (etat.statut != directive::Inhibition) EffacerDemandes(demande::Courbes);
+                if (etat.statut != directive::Inhibition) demandes_.Effacer(demande::Courbes);
                 // The pass ends here; an Escape pressed meanwhile does not hide the error.
                 break;
             }
@@ -302,8 +306,8 @@ void FeuilleCalcul::ExecuterFeuille(int premiereLigne) {
         demandes = 0xEB;
         if (fourierSelectionnee && fourierSelectionnee()) demandes |= demande::Fourier;
     }
-    travail_.DemanderMiseAJour(demandes);
-    if (etat.drapeaux & drapeauFeuille::EffacerCadre) EffacerDemandes(demande::Cadre);
+    demandes_.Demander(demandes);
+    if (etat.drapeaux & drapeauFeuille::EffacerCadre) demandes_.Effacer(demande::Cadre);
     etat.drapeaux = 0;
     etat.modifie = false;
 }
@@ -353,7 +357,7 @@ void FeuilleCalcul::AppliquerDirective(int ligne, const QString& texte) {
         break;
     }
 
-    Hote& hote = travail_.hote();
+    Hote& hote = hote_;
     if (resultat < 0 || etat.fenetreActive || hote.Interrompu()) return;
     if (resultat & directive::Afficher) {
         if (afficherCourbes) afficherCourbes();
@@ -361,7 +365,7 @@ void FeuilleCalcul::AppliquerDirective(int ligne, const QString& texte) {
     }
     if (resultat & directive::Emettre) {
         if (emettreSorties) emettreSorties();
-        travail_.DemanderMiseAJour(demande::Courbes);
+        demandes_.Demander(demande::Courbes);
     }
     // No box while an acquisition runs.
     if ((resultat & directive::Pause) && !etat.silencieux && !hote.Question(tr("Continuer"))) {
@@ -371,12 +375,12 @@ void FeuilleCalcul::AppliquerDirective(int ligne, const QString& texte) {
 }
 
 void FeuilleCalcul::EcrireResultat(int ligne, int slot) {
-    TypeId* v = travail_.Variables().Variable(slot);
+    TypeId* v = variables_.Variable(slot);
     if (!v) return;
     QString texte;
     if (v->Capacite() < 2) {
         const double x = v->LirePoint(0);
-        ReglagesNombres reglages = travail_.nombres;
+        ReglagesNombres reglages = nombres_;
         reglages.ingenieur = etat.ingenieur;
         texte = std::fabs(x) >= MoteurCalcul::Infini
                     ? TexteInfini(x < 0)
@@ -399,13 +403,11 @@ void FeuilleCalcul::EcrireResultat(int ligne, int slot) {
 }
 
 void FeuilleCalcul::RafraichirSorties() {
-    TableVariables& table = travail_.Variables();
+    TableVariables& table = variables_;
     for (int slot = 1; slot <= table.DerniereCase(); ++slot)
         if (auto* s = dynamic_cast<TypeSortie*>(table.Variable(slot)))
             if (s->Forme == kFormeVariable) s->ARegenerer = true;
 }
-
-void FeuilleCalcul::EffacerDemandes(std::uint16_t bits) { travail_.EffacerDemandes(bits); }
 
 // --- The command ------------------------------------------------------------------------
 
@@ -435,18 +437,18 @@ void FeuilleCalcul::LancerFeuille(int premiereLigne) {
     for (;;) {
         ExecuterFeuille(premiere);
         if (premierePasse) {
-            EffacerDemandes(demande::Sorties | demande::Axes);
+            demandes_.Effacer(demande::Sorties | demande::Axes);
             premierePasse = false;
         }
         if (moteur_.nombreRepetitions != directive::Permanent) ++passes;
         if (etat.fenetreActive || passes >= moteur_.nombreRepetitions || etat.statut != 0) break;
-        if ((travail_.Demandes() & demande::Courbes) && afficherCourbes) {
+        if ((demandes_.Bits() & demande::Courbes) && afficherCourbes) {
             afficherCourbes();
-            EffacerDemandes(demande::Courbes);
+            demandes_.Effacer(demande::Courbes);
         }
     }
 
-    travail_.DemanderMiseAJour(demande::Sorties | demande::Tableur);
+    demandes_.Demander(demande::Sorties | demande::Tableur);
     lancement_ = false;
 }
 
@@ -455,10 +457,10 @@ void FeuilleCalcul::LancerFeuille(int premiereLigne) {
 void FeuilleCalcul::AfficherErreurFeuille(int ligne, int colonne) {
     etat.ligneErreur = ligne;
     EffacerResultats(ligne);
-    const QString message = TexteErreurCalcul(etat.statut, travail_.Variables().NbPoint());
+    const QString message = TexteErreurCalcul(etat.statut, variables_.NbPoint());
     etat.message = message.left(LongueurMessage);
     if (!etat.fenetreActive) {
-        if (!etat.silencieux) travail_.hote().Erreur(tr("ERREUR DE CALCUL : ") + message);
+        if (!etat.silencieux) hote_.Erreur(tr("ERREUR DE CALCUL : ") + message);
         return;
     }
     if (ligne < 0 || ligne >= lignes_.size()) return;
@@ -498,7 +500,7 @@ FeuilleCalcul::SaisiePoints FeuilleCalcul::ValiderNbPoints(const QString& texte)
 }
 
 bool FeuilleCalcul::ChangerNbPoints(int n) {
-    TableVariables& table = travail_.Variables();
+    TableVariables& table = variables_;
     if (n < MinPoints || n > MaxPoints || n == table.NbPoint()) return false;
     table.ChangerNbPoints(n, true);
     LancerFeuille(0);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/Directives.h"
-#include "calc/SelectionErreur.h"
+#include "core/calc/Directives.h"
+#include "core/calc/SelectionErreur.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -11,8 +11,11 @@
 
 namespace pelavorine {
 
+class Hote;
+class MotDemandes;
 class MoteurCalcul;
-class Travail;
+class TableVariables;
+struct ReglagesNombres;
 
 // Bits of the run flags word of the calculation sheet.
 namespace drapeauFeuille {
@@ -29,7 +32,7 @@ struct EtatFeuille {
     // stopped by .INHIB; directive::Init skipping an .INIT block; -9 interrupted.
     int statut = 0;
     int colonneErreur = 0;
-    int ligneErreur = -1;  // line (from 0) of the last error reported
+    int ligneErreur = -1;       // line (from 0) of the last error reported
     int ligneBoucle = 0;        // line of the last .REPETER or .PERMANENT
     int premiereLigne = 0;      // first line to recompute (lowest line edited since the last run)
     int drapeaux = 0;           // run flags, drapeauFeuille bits
@@ -59,7 +62,10 @@ public:
     static constexpr int LongueurMessage = 60;
     static constexpr int LongueurProgression = 80;
 
-    FeuilleCalcul(Travail& travail, MoteurCalcul& moteur);
+    // The sheet computes the variables of the table through the engine, reports to the host,
+    // formats its results with the work's number settings and asks for what follows a run.
+    FeuilleCalcul(TableVariables& variables, Hote& hote, const ReglagesNombres& nombres,
+                  MotDemandes& demandes, MoteurCalcul& moteur);
     FeuilleCalcul(const FeuilleCalcul&) = delete;
     FeuilleCalcul& operator=(const FeuilleCalcul&) = delete;
 
@@ -144,9 +150,10 @@ private:
     void EffacerResultats(int depuis);
     void BlanchirResultats(int depuis);
     void RafraichirSorties();
-    void EffacerDemandes(std::uint16_t bits);
-
-    Travail& travail_;
+    TableVariables& variables_;
+    Hote& hote_;
+    const ReglagesNombres& nombres_;
+    MotDemandes& demandes_;
     MoteurCalcul& moteur_;
     Directives directives_;
     QStringList lignes_;

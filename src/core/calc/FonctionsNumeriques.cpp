@@ -1,15 +1,15 @@
-#include "calc/FonctionsNumeriques.h"
+#include "core/calc/FonctionsNumeriques.h"
 
-#include "calc/BibliothequeNumerique.h"
-#include "calc/ErreursCalcul.h"
-#include "calc/FonctionsPoint.h"
-#include "calc/MoteurCalcul.h"
-#include "calc/OutilsFonctions.h"
-#include "calc/TableFonctions.h"
-#include "store/Genres.h"
-#include "store/ServicesPoints.h"
-#include "store/TableVariables.h"
-#include "store/TypeId.h"
+#include "core/calc/BibliothequeNumerique.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/FonctionsPoint.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/calc/OutilsFonctions.h"
+#include "core/calc/TableFonctions.h"
+#include "core/store/Genres.h"
+#include "core/store/ServicesPoints.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeId.h"
 
 #include <algorithm>
 #include <array>
@@ -38,13 +38,19 @@ constexpr int ErreurFft = 43;
 constexpr int ErreurPeuDePoints = 34;
 
 // A kernel status as an error of the line: 31..34, a status above 4 counting as 1.
-int ErreurNoyau(int statut) { return 30 + (statut > 4 ? 1 : statut); }
+int ErreurNoyau(int statut) {
+    return 30 + (statut > 4 ? 1 : statut);
+}
 // The transform's statuses 3..6 give 43..46; the others (memory, internal) have no text of
 // their own in that range and give the plain "Erreur de calcul de FFT".
-int ErreurFourier(int statut) { return statut >= 3 && statut <= 6 ? 40 + statut : ErreurFft; }
+int ErreurFourier(int statut) {
+    return statut >= 3 && statut <= 6 ? 40 + statut : ErreurFft;
+}
 
 // The integer part of an argument, kept within int.
-int Entier(double v) { return static_cast<int>(std::clamp(std::trunc(v), -1e9, 1e9)); }
+int Entier(double v) {
+    return static_cast<int>(std::clamp(std::trunc(v), -1e9, 1e9));
+}
 
 // --- Arguments ---------------------------------------------------------------------------
 
@@ -71,7 +77,8 @@ void Temps(MoteurCalcul& moteur, int n, std::vector<double>& x) {
     const TypeId* t = table.Variable(table.CaseTemps());
     const int nt = t ? NbPointsDe(*t) : 0;
     x.assign(static_cast<std::size_t>(n) + 1, 0.0);
-    for (int i = 1; i <= n; ++i) x[i] = i <= nt ? t->LirePoint(i) : table.TBase() * (i - 1);
+    for (int i = 1; i <= n; ++i)
+        x[i] = i <= nt ? t->LirePoint(i) : table.TBase() * (i - 1);
 }
 
 // Points 1..n of y's abscissa: its own when it has one, otherwise the time variable.
@@ -83,7 +90,8 @@ void AbscisseDe(MoteurCalcul& moteur, const TypeId& y, int n, std::vector<double
         return;
     }
     x.assign(static_cast<std::size_t>(n) + 1, 0.0);
-    for (int i = 1; i <= n; ++i) x[i] = y.AbscissePropre(i);
+    for (int i = 1; i <= n; ++i)
+        x[i] = y.AbscissePropre(i);
 }
 
 // The abscissa step of a filter: X[2] - X[1] of the given X, or of y's abscissa. A falling,
@@ -121,8 +129,7 @@ void LimiterLigne(MoteurCalcul& moteur, int n) {
 // A table function: at point 1, calculer checks the arguments and fills points 1..n of the
 // call's table (or sets an error, which moves the current point to NBPOINT); every point
 // returns its element of the table.
-template <class Calcul>
-double Tableau(MoteurCalcul& moteur, Calcul calculer) {
+template <class Calcul> double Tableau(MoteurCalcul& moteur, Calcul calculer) {
     std::vector<double>& t = moteur.TableDeLAppel();
     const int i = moteur.Point();
     if (i != 1) return i < static_cast<int>(t.size()) ? t[static_cast<std::size_t>(i)] : 0.0;
@@ -141,8 +148,7 @@ double Tableau(MoteurCalcul& moteur, Calcul calculer) {
 // INTEG with limits: a cached scalar whose line gives a scalar even though it reads tables;
 // the line ends after point 1 (its point count is lowered rather than the current point
 // moved, so that the functions after this one still see point 1).
-template <class Calcul>
-double ScalaireForce(MoteurCalcul& moteur, Calcul calculer) {
+template <class Calcul> double ScalaireForce(MoteurCalcul& moteur, Calcul calculer) {
     const bool premier = moteur.Point() == 1;
     const double v = Memorise(moteur, calculer);
     if (!premier) return v;
@@ -163,7 +169,8 @@ double ScalaireForce(MoteurCalcul& moteur, Calcul calculer) {
 
 // Smooths d[1..n] by blocks of `degre` points; a block of fewer than 2 points is the point
 // itself, so nothing changes.
-int Lisser(MoteurCalcul& moteur, int n, std::span<const double> x, std::vector<double>& d, int degre) {
+int Lisser(MoteurCalcul& moteur, int n, std::span<const double> x, std::vector<double>& d,
+           int degre) {
     if (degre < 2) return 0;
     std::vector<double>& lisse = moteur.Tampon(1);
     lisse.assign(d.size(), 0.0);
@@ -261,8 +268,12 @@ double Filtrer(MoteurCalcul& moteur, Filtre filtre) {
         const double dx = PasAbscisse(moteur, *y, x);
         t.assign(static_cast<std::size_t>(n) + 1, 0.0);
         switch (filtre) {
-        case Filtre::PasseBas: nu::FiltrePasseBas(n, y->Valeurs(), basse * dx, t); break;
-        case Filtre::PasseHaut: nu::FiltrePasseHaut(n, y->Valeurs(), basse * dx, t); break;
+        case Filtre::PasseBas:
+            nu::FiltrePasseBas(n, y->Valeurs(), basse * dx, t);
+            break;
+        case Filtre::PasseHaut:
+            nu::FiltrePasseHaut(n, y->Valeurs(), basse * dx, t);
+            break;
         case Filtre::PasseBande:
             nu::FiltrePasseBande(n, y->Valeurs(), haute * dx, basse * dx, t);
             break;
@@ -283,18 +294,25 @@ double Spectre(MoteurCalcul& moteur, Sortie sortie) {
         t.assign(static_cast<std::size_t>(n) + 1, 0.0);
         std::vector<double>& b = moteur.Tampon(0);
         b.assign(polaire ? 0 : t.size(), 0.0);
-        const nu::Transformee r = nu::TransformeeFourier(n, y->Valeurs(), nu::Fenetre::Rectangulaire,
-                                                         false, polaire, t, b);
+        const nu::Transformee r = nu::TransformeeFourier(
+            n, y->Valeurs(), nu::Fenetre::Rectangulaire, false, polaire, t, b);
         if (r.statut) return moteur.Erreur(ErreurFourier(r.statut));
         for (int i = 1; i <= n; ++i) {
             double& v = t[static_cast<std::size_t>(i)];
             const double im = polaire ? 0.0 : b[static_cast<std::size_t>(i)];
             switch (sortie) {
             case Sortie::Module:
-            case Sortie::Reelle: break;
-            case Sortie::Imaginaire: v = im; break;
-            case Sortie::Cosinus: v = 2.0 * v; break;
-            case Sortie::Sinus: v = -2.0 * im; break;
+            case Sortie::Reelle:
+                break;
+            case Sortie::Imaginaire:
+                v = im;
+                break;
+            case Sortie::Cosinus:
+                v = 2.0 * v;
+                break;
+            case Sortie::Sinus:
+                v = -2.0 * im;
+                break;
             case Sortie::Phase: {
                 // The language's angle, in degrees in degree mode.
                 const double a = std::atan2(im, v);
@@ -312,8 +330,12 @@ double Spectre(MoteurCalcul& moteur, Sortie sortie) {
 
 } // namespace
 
-double DERIV(MoteurCalcul& moteur) { return Derivee(moteur, false); }
-double DER2(MoteurCalcul& moteur) { return Derivee(moteur, true); }
+double DERIV(MoteurCalcul& moteur) {
+    return Derivee(moteur, false);
+}
+double DER2(MoteurCalcul& moteur) {
+    return Derivee(moteur, true);
+}
 
 double INTEG(MoteurCalcul& moteur) {
     if (moteur.NbArguments() == 4) {
@@ -381,19 +403,37 @@ double LISSAGE(MoteurCalcul& moteur) {
     });
 }
 
-double PBAS(MoteurCalcul& moteur) { return Filtrer(moteur, Filtre::PasseBas); }
-double PHAUT(MoteurCalcul& moteur) { return Filtrer(moteur, Filtre::PasseHaut); }
+double PBAS(MoteurCalcul& moteur) {
+    return Filtrer(moteur, Filtre::PasseBas);
+}
+double PHAUT(MoteurCalcul& moteur) {
+    return Filtrer(moteur, Filtre::PasseHaut);
+}
 double PBANDE(MoteurCalcul& moteur) {
     return Filtrer(moteur, Filtre::PasseBande);
 }
 
-double FFTM(MoteurCalcul& moteur) { return Spectre(moteur, Sortie::Module); }
-double FFTA(MoteurCalcul& moteur) { return Spectre(moteur, Sortie::Phase); }
-double FFTR(MoteurCalcul& moteur) { return Spectre(moteur, Sortie::Reelle); }
-double FFTI(MoteurCalcul& moteur) { return Spectre(moteur, Sortie::Imaginaire); }
-double FFTC(MoteurCalcul& moteur) { return Spectre(moteur, Sortie::Cosinus); }
-double FFTS(MoteurCalcul& moteur) { return Spectre(moteur, Sortie::Sinus); }
-double FFTP(MoteurCalcul& moteur) { return Spectre(moteur, Sortie::Niveau); }
+double FFTM(MoteurCalcul& moteur) {
+    return Spectre(moteur, Sortie::Module);
+}
+double FFTA(MoteurCalcul& moteur) {
+    return Spectre(moteur, Sortie::Phase);
+}
+double FFTR(MoteurCalcul& moteur) {
+    return Spectre(moteur, Sortie::Reelle);
+}
+double FFTI(MoteurCalcul& moteur) {
+    return Spectre(moteur, Sortie::Imaginaire);
+}
+double FFTC(MoteurCalcul& moteur) {
+    return Spectre(moteur, Sortie::Cosinus);
+}
+double FFTS(MoteurCalcul& moteur) {
+    return Spectre(moteur, Sortie::Sinus);
+}
+double FFTP(MoteurCalcul& moteur) {
+    return Spectre(moteur, Sortie::Niveau);
+}
 
 double RFFT(MoteurCalcul& moteur) {
     return Tableau(moteur, [&](std::vector<double>& t) {

@@ -1,10 +1,10 @@
-#include "calc/FonctionsPoint.h"
+#include "core/calc/FonctionsPoint.h"
 
-#include "calc/ErreursCalcul.h"
-#include "calc/MoteurCalcul.h"
-#include "calc/OutilsFonctions.h"
-#include "store/TableVariables.h"
-#include "store/TypeId.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/calc/OutilsFonctions.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeId.h"
 
 #include <algorithm>
 #include <chrono>
@@ -20,12 +20,14 @@ namespace {
 constexpr double Infini = MoteurCalcul::Infini;
 constexpr double Pi = std::numbers::pi;
 
-double Signe(double x) { return x < 0 ? -1.0 : 1.0; }
-bool EstInfini(double x) { return !(std::fabs(x) < Infini); }
-
+double Signe(double x) {
+    return x < 0 ? -1.0 : 1.0;
+}
+bool EstInfini(double x) {
+    return !(std::fabs(x) < Infini);
+}
 
 // The k-th argument as written, for the current point.
-
 
 double VersRadians(const MoteurCalcul& moteur, double x) {
     return moteur.degres ? x * Pi / 180.0 : x;
@@ -77,9 +79,12 @@ double ArcTrigonometrique(MoteurCalcul& moteur, double (*fonction)(double)) {
 // The checks of CRENEAU and PEIGNE on a bound: a scalar integer within 0..NBPOINT.
 bool BorneEntiere(MoteurCalcul& moteur, int k) {
     const MoteurCalcul::Argument& a = moteur.Arg(k);
-    if (a.tableau) moteur.Erreur(erreur::ArgumentScalaire);
-    else if (!EstEntier(a.valeur)) moteur.Erreur(erreur::Entier);
-    else if (a.valeur < 0.0 || a.valeur > moteur.NbPoint()) moteur.Erreur(erreur::HorsLimites);
+    if (a.tableau)
+        moteur.Erreur(erreur::ArgumentScalaire);
+    else if (!EstEntier(a.valeur))
+        moteur.Erreur(erreur::Entier);
+    else if (a.valeur < 0.0 || a.valeur > moteur.NbPoint())
+        moteur.Erreur(erreur::HorsLimites);
     return !moteur.EnErreur();
 }
 
@@ -101,8 +106,12 @@ double Borner(MoteurCalcul& moteur, double r) {
     return std::signbit(r) ? -Infini : Infini;
 }
 
-double DIV(MoteurCalcul& moteur) { return DivisionEntiere(moteur, false); }
-double MOD(MoteurCalcul& moteur) { return DivisionEntiere(moteur, true); }
+double DIV(MoteurCalcul& moteur) {
+    return DivisionEntiere(moteur, false);
+}
+double MOD(MoteurCalcul& moteur) {
+    return DivisionEntiere(moteur, true);
+}
 
 double SQR(MoteurCalcul& moteur) {
     const double x = A(moteur, 1);
@@ -140,7 +149,9 @@ double EXP(MoteurCalcul& moteur) {
     return Borner(moteur, std::exp(x));
 }
 
-double INT(MoteurCalcul& moteur) { return std::trunc(A(moteur, 1)) + 0.0; }
+double INT(MoteurCalcul& moteur) {
+    return std::trunc(A(moteur, 1)) + 0.0;
+}
 
 double FRAC(MoteurCalcul& moteur) {
     const double x = A(moteur, 1);
@@ -162,14 +173,21 @@ double FACT(MoteurCalcul& moteur) {
         return 0.0;
     }
     double f = 1.0;
-    for (int k = 2; k <= static_cast<int>(x); ++k) f *= k;
+    for (int k = 2; k <= static_cast<int>(x); ++k)
+        f *= k;
     return f;
 }
 
-double SGN(MoteurCalcul& moteur) { return A(moteur, 1) >= 0.0 ? 1.0 : -1.0; }
+double SGN(MoteurCalcul& moteur) {
+    return A(moteur, 1) >= 0.0 ? 1.0 : -1.0;
+}
 
-double SIN(MoteurCalcul& moteur) { return std::sin(VersRadians(moteur, A(moteur, 1))); }
-double COS(MoteurCalcul& moteur) { return std::cos(VersRadians(moteur, A(moteur, 1))); }
+double SIN(MoteurCalcul& moteur) {
+    return std::sin(VersRadians(moteur, A(moteur, 1)));
+}
+double COS(MoteurCalcul& moteur) {
+    return std::cos(VersRadians(moteur, A(moteur, 1)));
+}
 
 double TAN(MoteurCalcul& moteur) {
     // The pole is looked for on the angle, so that 90 is a pole in degree mode.
@@ -196,8 +214,10 @@ double ATAN(MoteurCalcul& moteur) {
     }
     if (moteur.modeAtan == 180) {
         // Range 0..pi, and a 0 just after an angle past pi/2 stays on the pi side.
-        if (r < 0.0) r += Pi;
-        else if (r == 0.0 && moteur.Point() > 1 && moteur.atanPrecedent > Pi / 2) r = Pi;
+        if (r < 0.0)
+            r += Pi;
+        else if (r == 0.0 && moteur.Point() > 1 && moteur.atanPrecedent > Pi / 2)
+            r = Pi;
     }
     moteur.atanPrecedent = r;
     return DepuisRadians(moteur, r);
@@ -224,9 +244,12 @@ double MODULE(MoteurCalcul& moteur) {
 double ARGUMENT(MoteurCalcul& moteur) {
     const double x = A(moteur, 1), y = A(moteur, 2);
     double r;
-    if (x == 0.0 && y == 0.0) r = 0.0; // the origin has no angle: 0 rather than 0/0
-    else if (std::fabs(y) < 0.001 * std::fabs(x)) r = x > 0.0 ? 0.0 : -Pi;
-    else if (std::fabs(x) < 0.001 * std::fabs(y)) r = y > 0.0 ? Pi / 2 : -Pi / 2;
+    if (x == 0.0 && y == 0.0)
+        r = 0.0; // the origin has no angle: 0 rather than 0/0
+    else if (std::fabs(y) < 0.001 * std::fabs(x))
+        r = x > 0.0 ? 0.0 : -Pi;
+    else if (std::fabs(x) < 0.001 * std::fabs(y))
+        r = y > 0.0 ? Pi / 2 : -Pi / 2;
     else {
         r = Pi / 2 - std::atan(x / y);
         if (r > 0.0 && y < 0.0) r -= Pi;
@@ -234,8 +257,12 @@ double ARGUMENT(MoteurCalcul& moteur) {
     return DepuisRadians(moteur, r);
 }
 
-double SH(MoteurCalcul& moteur) { return Borner(moteur, std::sinh(A(moteur, 1))); }
-double CH(MoteurCalcul& moteur) { return Borner(moteur, std::cosh(A(moteur, 1))); }
+double SH(MoteurCalcul& moteur) {
+    return Borner(moteur, std::sinh(A(moteur, 1)));
+}
+double CH(MoteurCalcul& moteur) {
+    return Borner(moteur, std::cosh(A(moteur, 1)));
+}
 
 double TH(MoteurCalcul& moteur) {
     const double x = A(moteur, 1);
@@ -272,9 +299,15 @@ double ATH(MoteurCalcul& moteur) {
     return std::atanh(x);
 }
 
-double DEG(MoteurCalcul& moteur) { return Borner(moteur, A(moteur, 1) * 180.0 / Pi); }
-double RAD(MoteurCalcul& moteur) { return A(moteur, 1) * Pi / 180.0; }
-double ABS(MoteurCalcul& moteur) { return std::fabs(A(moteur, 1)); }
+double DEG(MoteurCalcul& moteur) {
+    return Borner(moteur, A(moteur, 1) * 180.0 / Pi);
+}
+double RAD(MoteurCalcul& moteur) {
+    return A(moteur, 1) * Pi / 180.0;
+}
+double ABS(MoteurCalcul& moteur) {
+    return std::fabs(A(moteur, 1));
+}
 
 // A Mersenne twister reseeded from the clock at point 1 of each line; the draw counter
 // keeps two calls in one line (same clock tick) on different sequences.
@@ -306,9 +339,13 @@ double SI(MoteurCalcul& moteur) {
     return c != 0.0 ? A(moteur, 2) : A(moteur, 3);
 }
 
-double NUMPOINT(MoteurCalcul& moteur) { return moteur.Point(); }
+double NUMPOINT(MoteurCalcul& moteur) {
+    return moteur.Point();
+}
 
-double TABLE(MoteurCalcul& moteur) { return A(moteur, 1); }
+double TABLE(MoteurCalcul& moteur) {
+    return A(moteur, 1);
+}
 
 double RAMPE(MoteurCalcul& moteur) {
     const bool deux = moteur.NbArguments() >= 2;
@@ -349,8 +386,7 @@ double CRENEAU(MoteurCalcul& moteur) {
 }
 
 double PEIGNE(MoteurCalcul& moteur) {
-    if (moteur.Point() == 1 && (!BorneEntiere(moteur, 1) || !BorneEntiere(moteur, 2)))
-        return 0.0;
+    if (moteur.Point() == 1 && (!BorneEntiere(moteur, 1) || !BorneEntiere(moteur, 2))) return 0.0;
     const double largeur = A(moteur, 1), dents = A(moteur, 2);
     // No teeth: a flat 0 rather than a period of M/0 points.
     if (dents <= 0.0) return 0.0;
@@ -368,8 +404,10 @@ double TRIANGLE(MoteurCalcul& moteur) {
     const int i = moteur.Point();
     const double ecart = sommet - debut;
     double r;
-    if (i <= h) r = h > 1 ? debut + ecart * (i - 1) / (h - 1) : sommet; // h = 1: the top
-    else r = sommet - ecart * (i - h) / (n - h);
+    if (i <= h)
+        r = h > 1 ? debut + ecart * (i - 1) / (h - 1) : sommet; // h = 1: the top
+    else
+        r = sommet - ecart * (i - h) / (n - h);
     return Borner(moteur, r);
 }
 

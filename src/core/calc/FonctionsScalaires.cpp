@@ -1,15 +1,15 @@
-#include "calc/FonctionsScalaires.h"
+#include "core/calc/FonctionsScalaires.h"
 
-#include "acquisition/PortsLogiques.h"
-#include "calc/ErreursCalcul.h"
-#include "calc/FonctionsPoint.h"
-#include "calc/FonctionsTableaux.h"
-#include "calc/MoteurCalcul.h"
-#include "calc/OutilsFonctions.h"
-#include "store/MesurePeriode.h"
-#include "store/ServicesPoints.h"
-#include "store/TableVariables.h"
-#include "store/TypeId.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/FonctionsPoint.h"
+#include "core/calc/FonctionsTableaux.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/calc/OutilsFonctions.h"
+#include "core/interface/PortsLogiques.h"
+#include "core/store/MesurePeriode.h"
+#include "core/store/ServicesPoints.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeId.h"
 
 #include <QLatin1String>
 #include <algorithm>
@@ -20,9 +20,7 @@ namespace pelavorine::fonctions {
 
 namespace {
 
-
 constexpr double Pi = std::numbers::pi;
-
 
 // The valid points of a variable.
 struct Plage {

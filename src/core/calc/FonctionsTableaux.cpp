@@ -1,13 +1,13 @@
-#include "calc/FonctionsTableaux.h"
+#include "core/calc/FonctionsTableaux.h"
 
-#include "calc/ErreursCalcul.h"
-#include "calc/FonctionsPoint.h"
-#include "calc/MoteurCalcul.h"
-#include "calc/OutilsFonctions.h"
-#include "store/Genres.h"
-#include "store/ServicesPoints.h"
-#include "store/TableVariables.h"
-#include "store/TypeId.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/FonctionsPoint.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/calc/OutilsFonctions.h"
+#include "core/store/Genres.h"
+#include "core/store/ServicesPoints.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeId.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,6 @@
 namespace pelavorine::fonctions {
 
 namespace {
-
 
 // Point i of y when it is one of its points, else 0: a shift or a truncation never reads
 // what lies past the count.

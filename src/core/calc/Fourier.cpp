@@ -1,5 +1,5 @@
-#include "calc/BibliothequeNumerique.h"
-#include "calc/TablesNumeriques.h"
+#include "core/calc/BibliothequeNumerique.h"
+#include "core/calc/TablesNumeriques.h"
 
 #include <algorithm>
 #include <array>

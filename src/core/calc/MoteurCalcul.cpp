@@ -1,11 +1,11 @@
-#include "calc/MoteurCalcul.h"
+#include "core/calc/MoteurCalcul.h"
 
-#include "Hote.h"
-#include "calc/ErreursCalcul.h"
-#include "calc/TableFonctions.h"
-#include "store/Genres.h"
-#include "store/ReglesNoms.h"
-#include "store/TableVariables.h"
+#include "core/calc/ErreursCalcul.h"
+#include "core/calc/TableFonctions.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/store/ReglesNoms.h"
+#include "core/store/TableVariables.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -19,19 +19,38 @@ constexpr QChar kFin(u'\0');
 
 bool EstOperateur(QChar c) {
     switch (c.unicode()) {
-    case u'(': case u')': case u'[': case u']': case u',': case u'+': case u'-': case u'*':
-    case u'/': case u'^': case u'<': case u'>': case u'!': case u'\\': case u'\0':
+    case u'(':
+    case u')':
+    case u'[':
+    case u']':
+    case u',':
+    case u'+':
+    case u'-':
+    case u'*':
+    case u'/':
+    case u'^':
+    case u'<':
+    case u'>':
+    case u'!':
+    case u'\\':
+    case u'\0':
         return true;
     default:
         return false;
     }
 }
 
-bool EstChiffre(QChar c) { return c >= u'0' && c <= u'9'; }
-bool EstLettreAscii(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+bool EstChiffre(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool EstLettreAscii(QChar c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
 
 // The first characters of a name as the function table compares them.
-QString Prefixe10(const QString& nom) { return nom.left(10).toUpper(); }
+QString Prefixe10(const QString& nom) {
+    return nom.left(10).toUpper();
+}
 
 int ChercherFonction(const QString& nom) {
     const QString cle = Prefixe10(nom);
@@ -50,9 +69,13 @@ void MoteurCalcul::ReinitialiserModes() {
     atanPrecedent = 0.0;
 }
 
-int MoteurCalcul::NbPoint() const { return table_.NbPoint(); }
+int MoteurCalcul::NbPoint() const {
+    return table_.NbPoint();
+}
 
-TypeId* MoteurCalcul::VariableCible() { return table_.Variable(cible_); }
+TypeId* MoteurCalcul::VariableCible() {
+    return table_.Variable(cible_);
+}
 
 void MoteurCalcul::RecreerCible(int capacite) {
     TypeId* v = VariableCible();
@@ -133,11 +156,16 @@ bool MoteurCalcul::PreAnalyserFormule(QString& ligne) {
         }
     }
     ligne = propre;
-    if (crochetAvantEgal) ErreurColonne(erreur::Affecter, premierCrochet);
-    else if (parentheses < 0) ErreurColonne(erreur::ParentheseOuvrante, 0);
-    else if (parentheses > 0) ErreurColonne(erreur::ParentheseFermante, 0);
-    else if (crochets != 0) ErreurColonne(erreur::Crochet, premierCrochet);
-    else if (egaux >= 2) ErreurColonne(erreur::Syntaxe, premierEgal);
+    if (crochetAvantEgal)
+        ErreurColonne(erreur::Affecter, premierCrochet);
+    else if (parentheses < 0)
+        ErreurColonne(erreur::ParentheseOuvrante, 0);
+    else if (parentheses > 0)
+        ErreurColonne(erreur::ParentheseFermante, 0);
+    else if (crochets != 0)
+        ErreurColonne(erreur::Crochet, premierCrochet);
+    else if (egaux >= 2)
+        ErreurColonne(erreur::Syntaxe, premierEgal);
     return code_ == 0;
 }
 
@@ -271,18 +299,22 @@ bool MoteurCalcul::CompilerFormule(const QString& texte) {
             double valeur = 0;
             if (c == u'$') {
                 ++j;
-                while (EstChiffre(e[j]) || (e[j] >= u'A' && e[j] <= u'F')) ++j;
+                while (EstChiffre(e[j]) || (e[j] >= u'A' && e[j] <= u'F'))
+                    ++j;
                 valeur = static_cast<double>(e.mid(i + 1, j - i - 1).toULongLong(&ok, 16));
             } else {
-                while (EstChiffre(e[j])) ++j;
+                while (EstChiffre(e[j]))
+                    ++j;
                 if (e[j] == u'.' && EstChiffre(e[j - 1])) {
                     ++j;
-                    while (EstChiffre(e[j])) ++j;
+                    while (EstChiffre(e[j]))
+                        ++j;
                 }
                 if (e[j] == u'E' && EstChiffre(e[j - 1])) {
                     ++j;
                     if (e[j] == u'+' || e[j] == u'-') ++j;
-                    while (EstChiffre(e[j])) ++j;
+                    while (EstChiffre(e[j]))
+                        ++j;
                 }
                 valeur = QLocale::c().toDouble(e.mid(i, j - i), &ok);
             }
@@ -305,7 +337,8 @@ bool MoteurCalcul::CompilerFormule(const QString& texte) {
         }
         if (EstLettreAscii(c) || c.unicode() >= 128) {
             qsizetype j = i;
-            while (!EstOperateur(e[j]) && e[j] != u'.') ++j;
+            while (!EstOperateur(e[j]) && e[j] != u'.')
+                ++j;
             const QString nom = e.mid(i, j - i);
             if (nom.size() > 20 || !table_.NomValide(nom)) {
                 ErreurColonne(erreur::Syntaxe, decalageColonne_ + colonne);

@@ -105,8 +105,21 @@ private:
     // the token the evaluator would be reading then, so codes and columns are the same.
     struct Instruction {
         enum Code : std::uint8_t {
-            Constante, Variable, Indice, Negation, Plus, Moins, Inferieur, Superieur,
-            InfEgal, SupEgal, Fois, Divise, Puissance, Inverse, Appel
+            Constante,
+            Variable,
+            Indice,
+            Negation,
+            Plus,
+            Moins,
+            Inferieur,
+            Superieur,
+            InfEgal,
+            SupEgal,
+            Fois,
+            Divise,
+            Puissance,
+            Inverse,
+            Appel
         };
         Code code;
         std::uint8_t valeur = 0; // constant, slot or function number

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/MoteurCalcul.h"
-#include "store/TableVariables.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/store/TableVariables.h"
 
 #include <cmath>
 
@@ -9,9 +9,13 @@
 namespace pelavorine::fonctions {
 
 // Value of the k-th argument as written.
-inline double A(const MoteurCalcul& moteur, int k) { return moteur.Arg(k).valeur; }
+inline double A(const MoteurCalcul& moteur, int k) {
+    return moteur.Arg(k).valeur;
+}
 
-inline bool EstEntier(double x) { return x == std::trunc(x); }
+inline bool EstEntier(double x) {
+    return x == std::trunc(x);
+}
 
 // The variable of the k-th argument; the argument checks made sure it exists.
 inline const TypeId& Y(MoteurCalcul& moteur, int k) {

@@ -1,4 +1,4 @@
-#include "calc/RechercheFeuille.h"
+#include "core/calc/RechercheFeuille.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "calc/SelectionErreur.h"
+#include "core/calc/SelectionErreur.h"
 
 namespace pelavorine {
 

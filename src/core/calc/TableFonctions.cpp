@@ -1,4 +1,4 @@
-#include "calc/TableFonctions.h"
+#include "core/calc/TableFonctions.h"
 
 namespace pelavorine {
 

@@ -1,4 +1,4 @@
-#include "files/ChampsTexte.h"
+#include "core/files/ChampsTexte.h"
 
 namespace pelavorine::champs_texte {
 

@@ -1,5 +1,5 @@
-#include "files/ChoixDialoguesFichier.h"
-#include "store/Genres.h"
+#include "core/files/ChoixDialoguesFichier.h"
+#include "core/store/Genres.h"
 
 #include <QCoreApplication>
 #include <QDir>

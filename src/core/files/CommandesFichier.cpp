@@ -1,11 +1,12 @@
-#include "files/CommandesFichier.h"
+#include "core/files/CommandesFichier.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "files/DialoguesFichier.h"
-#include "files/ExportTexte.h"
-#include "files/FichierTravail.h"
-#include "files/ImportTexte.h"
+#include "core/files/DialoguesFichier.h"
+#include "core/files/ExportTexte.h"
+#include "core/files/FichierTravail.h"
+#include "core/files/ImportTexte.h"
+#include "core/store/Demandes.h"
+#include "core/store/Hote.h"
+#include "core/travail/Travail.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "files/EnregistrementBureau.h"
+#include "core/files/EnregistrementBureau.h"
 
-#include "Travail.h"
-#include "files/ContexteFichier.h"
-#include "files/EcrivainBinaire.h"
-#include "files/LecteurBinaire.h"
+#include "core/files/ContexteFichier.h"
+#include "core/format/EcrivainBinaire.h"
+#include "core/format/LecteurBinaire.h"
+#include "core/travail/Travail.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "files/EnregistrementFeuille.h"
+#include "core/files/EnregistrementFeuille.h"
 
-#include "Travail.h"
-#include "calc/FeuilleCalcul.h"
-#include "calc/MoteurCalcul.h"
-#include "calc/TableFonctions.h"
-#include "files/EcrivainBinaire.h"
-#include "files/LecteurBinaire.h"
-#include "texte/CodageTexte.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/calc/TableFonctions.h"
+#include "core/format/EcrivainBinaire.h"
+#include "core/format/LecteurBinaire.h"
+#include "core/texte/CodageTexte.h"
+#include "core/travail/Travail.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -1,11 +1,11 @@
-#include "files/EnregistrementVariable.h"
+#include "core/files/EnregistrementVariable.h"
 
-#include "files/EcrivainBinaire.h"
-#include "files/EnteteEnregistrement.h"
-#include "files/LecteurBinaire.h"
-#include "store/Genres.h"
-#include "store/TypeId.h"
-#include "texte/CodageTexte.h"
+#include "core/format/EcrivainBinaire.h"
+#include "core/format/EnteteEnregistrement.h"
+#include "core/format/LecteurBinaire.h"
+#include "core/store/Genres.h"
+#include "core/store/TypeId.h"
+#include "core/texte/CodageTexte.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/VariableFichier.h"
+#include "core/files/VariableFichier.h"
 
 #include <QByteArray>
 #include <span>

@@ -1,12 +1,12 @@
-#include "files/EnregistrementsAcquisition.h"
+#include "core/files/EnregistrementsAcquisition.h"
 
-#include "Travail.h"
-#include "files/ContexteFichier.h"
-#include "files/EcrivainBinaire.h"
-#include "files/LecteurBinaire.h"
-#include "files/Reel6.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
+#include "core/files/ContexteFichier.h"
+#include "core/format/EcrivainBinaire.h"
+#include "core/format/LecteurBinaire.h"
+#include "core/format/Reel6.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/Travail.h"
 
 #include <algorithm>
 #include <cmath>

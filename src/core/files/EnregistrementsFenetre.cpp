@@ -1,10 +1,10 @@
-#include "files/EnregistrementsFenetre.h"
+#include "core/files/EnregistrementsFenetre.h"
 
-#include "Travail.h"
-#include "files/ContexteFichier.h"
-#include "files/EcrivainBinaire.h"
-#include "files/LecteurBinaire.h"
-#include "texte/CodageTexte.h"
+#include "core/files/ContexteFichier.h"
+#include "core/format/EcrivainBinaire.h"
+#include "core/format/LecteurBinaire.h"
+#include "core/texte/CodageTexte.h"
+#include "core/travail/Travail.h"
 
 #include <algorithm>
 #include <cmath>

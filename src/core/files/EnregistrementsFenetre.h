@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/BlocEnregistrement.h"
+#include "core/format/BlocEnregistrement.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
-#include "files/EnteteColonnes.h"
+#include "core/files/EnteteColonnes.h"
 
-#include "Travail.h"
-#include "files/ChampsTexte.h"
-#include "store/Nombres.h"
-#include "store/NomsLibres.h"
-#include "store/ReglesNoms.h"
+#include "core/files/ChampsTexte.h"
+#include "core/store/Nombres.h"
+#include "core/store/NomsLibres.h"
+#include "core/store/ReglesNoms.h"
+#include "core/travail/Travail.h"
 
 #include <algorithm>
 

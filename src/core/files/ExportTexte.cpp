@@ -1,8 +1,8 @@
-#include "files/ExportTexte.h"
+#include "core/files/ExportTexte.h"
 
-#include "Travail.h"
-#include "store/Nombres.h"
-#include "texte/CodageTexte.h"
+#include "core/store/Nombres.h"
+#include "core/texte/CodageTexte.h"
+#include "core/travail/Travail.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/ReglagesExportTexte.h"
+#include "core/travail/ReglagesExportTexte.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,11 +1,12 @@
-#include "files/ImportTexte.h"
+#include "core/files/ImportTexte.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "files/ChampsTexte.h"
-#include "store/Nombres.h"
-#include "windows/Echelles.h"
-#include "windows/TableFenetres.h"
+#include "core/files/ChampsTexte.h"
+#include "core/store/Demandes.h"
+#include "core/store/Hote.h"
+#include "core/store/Nombres.h"
+#include "core/travail/Travail.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/TableFenetres.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,7 +18,6 @@ namespace pelavorine {
 
 namespace {
 
-constexpr std::uint16_t kRedessiner = demande::Axes | demande::Cadre | demande::Courbes;
 constexpr int kFenetresImport = 8;
 constexpr int kPointsMax = 0xFFFF; // the largest NBPOINT
 
@@ -257,7 +257,7 @@ ResultatImportTexte Importer(Travail& travail, const QByteArray& octets,
     if (!texte.configuration.presente) nbPoints = donnees.nbLignes;
 
     if (table.NbPoint() >= nbPoints)
-        travail.DemanderMiseAJour(kRedessiner);
+        travail.DemanderMiseAJour(demande::RedessinerFenetreAvecAxes);
     else
         table.ChangerNbPoints(nbPoints, true);
 

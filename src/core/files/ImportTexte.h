@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/EnteteColonnes.h"
-#include "files/LectureTableTexte.h"
+#include "core/files/EnteteColonnes.h"
+#include "core/files/LectureTableTexte.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "files/InventaireFichier.h"
+#include "core/files/InventaireFichier.h"
 
-#include "files/FichierTravail.h"
-#include "files/LecteurBinaire.h"
-#include "texte/CodageTexte.h"
+#include "core/files/FichierTravail.h"
+#include "core/format/LecteurBinaire.h"
+#include "core/texte/CodageTexte.h"
 
 #include <QFile>
 #include <algorithm>

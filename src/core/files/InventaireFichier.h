@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/EnteteEnregistrement.h"
+#include "core/format/EnteteEnregistrement.h"
 
 #include <QByteArray>
 #include <QString>

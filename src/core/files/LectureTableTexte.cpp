@@ -1,9 +1,9 @@
-#include "files/LectureTableTexte.h"
+#include "core/files/LectureTableTexte.h"
 
-#include "files/ChampsTexte.h"
-#include "store/ConversionOem.h"
-#include "store/Nombres.h"
-#include "texte/CodageTexte.h"
+#include "core/files/ChampsTexte.h"
+#include "core/store/ConversionOem.h"
+#include "core/store/Nombres.h"
+#include "core/texte/CodageTexte.h"
 
 #include <QList>
 #include <QStringDecoder>

@@ -1,9 +1,9 @@
-#include "files/PlacementVariables.h"
+#include "core/files/PlacementVariables.h"
 
-#include "files/VariableFichier.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
-#include "texte/CodageTexte.h"
+#include "core/files/VariableFichier.h"
+#include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
+#include "core/texte/CodageTexte.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,15 +1,18 @@
-#include "files/ReceptionDonnees.h"
+#include "core/files/ReceptionDonnees.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "files/EnteteColonnes.h"
-#include "files/FichierTravail.h"
-#include "files/ImportTexte.h"
-#include "store/Genres.h"
+#include "core/files/EnteteColonnes.h"
+#include "core/files/FichierTravail.h"
+#include "core/files/ImportTexte.h"
+#include "core/store/Demandes.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/travail/Travail.h"
 
 namespace pelavorine {
 
-QString ReceptionDonnees::MessageFormatInconnu() { return tr("Format des données non reconnu"); }
+QString ReceptionDonnees::MessageFormatInconnu() {
+    return tr("Format des données non reconnu");
+}
 
 bool ReceptionDonnees::Recevoir(std::uint32_t mode, const QString& texte) {
     if (texte.isEmpty()) return true;

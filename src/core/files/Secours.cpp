@@ -1,8 +1,8 @@
-#include "files/Secours.h"
+#include "core/files/Secours.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "files/FichierTravail.h"
+#include "core/files/FichierTravail.h"
+#include "core/store/Hote.h"
+#include "core/travail/Travail.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "store/ChampsNumeriques.h"
+#include "core/store/ChampsNumeriques.h"
 
-#include "store/Unites.h"
-#include "texte/CodageTexte.h"
+#include "core/store/Unites.h"
+#include "core/texte/CodageTexte.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/Nombres.h"
-#include "store/ReglagesNombres.h"
+#include "core/store/Nombres.h"
+#include "core/store/ReglagesNombres.h"
 
 #include <QChar>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "store/ConversionOem.h"
+#include "core/store/ConversionOem.h"
 
-#include "texte/CodageTexte.h"
+#include "core/texte/CodageTexte.h"
 
 #include <algorithm>
 #include <string_view>

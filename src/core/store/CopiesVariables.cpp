@@ -1,7 +1,7 @@
-#include "store/CopiesVariables.h"
+#include "core/store/CopiesVariables.h"
 
-#include "store/Genres.h"
-#include "store/TableVariables.h"
+#include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
 
 #include <algorithm>
 

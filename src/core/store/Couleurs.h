@@ -11,4 +11,10 @@ constexpr std::int32_t CouleurRvb(std::uint32_t rrggbb) {
                                      ((rrggbb >> 16) & 0xFF));
 }
 
+// The same colour written 0xRRGGBB again.
+constexpr std::uint32_t RvbDeWindows(std::int32_t couleur) {
+    const auto v = static_cast<std::uint32_t>(couleur);
+    return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
+
 } // namespace pelavorine

@@ -35,23 +35,6 @@ inline constexpr std::int16_t GardeDecalage = 70;
 inline constexpr std::int16_t FrequenceDefaut = 80;
 } // namespace origine
 
-// Bits of the change-request word.
-namespace demande {
-inline constexpr std::uint16_t ToutesFenetres = 0x0001;
-inline constexpr std::uint16_t Mesures = 0x0002;
-inline constexpr std::uint16_t Commentaires = 0x0008;
-inline constexpr std::uint16_t ReglagesVoies = 0x0010;
-inline constexpr std::uint16_t Axes = 0x0020;
-inline constexpr std::uint16_t Cadre = 0x0040;
-inline constexpr std::uint16_t Courbes = 0x0080;
-inline constexpr std::uint16_t Feuille = 0x0200;
-inline constexpr std::uint16_t Intervalle = 0x0400;
-inline constexpr std::uint16_t NbPoints = 0x0800;
-inline constexpr std::uint16_t Sorties = 0x1000;
-inline constexpr std::uint16_t Fourier = 0x4000;
-inline constexpr std::uint16_t Tableur = 0x8000;
-} // namespace demande
-
 // Bits of the options word.
 namespace option {
 inline constexpr std::uint16_t StyleDiscret = 0x0004;

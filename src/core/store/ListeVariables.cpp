@@ -1,8 +1,8 @@
-#include "store/ListeVariables.h"
+#include "core/store/ListeVariables.h"
 
-#include "store/FenetresVariables.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
+#include "core/store/FenetresVariables.h"
+#include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
 
 namespace pelavorine {
 

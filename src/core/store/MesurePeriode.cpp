@@ -1,9 +1,10 @@
-#include "store/MesurePeriode.h"
+#include "core/store/MesurePeriode.h"
 
-#include "Hote.h"
-#include "store/FenetresVariables.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
+#include "core/store/Demandes.h"
+#include "core/store/FenetresVariables.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/store/TableVariables.h"
 
 #include <QCoreApplication>
 #include <algorithm>

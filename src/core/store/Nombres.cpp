@@ -1,6 +1,6 @@
-#include "store/Nombres.h"
+#include "core/store/Nombres.h"
 
-#include "store/Unites.h"
+#include "core/store/Unites.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/ReglagesNombres.h"
+#include "core/store/ReglagesNombres.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
-#include "store/NomsLibres.h"
+#include "core/store/NomsLibres.h"
 
-#include "store/TableVariables.h"
-#include "texte/CodageTexte.h"
+#include "core/store/TableVariables.h"
+#include "core/texte/CodageTexte.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "store/ReglesNoms.h"
+#include "core/store/ReglesNoms.h"
 
-#include "texte/CodageTexte.h"
+#include "core/texte/CodageTexte.h"
 
 #include <array>
 
@@ -34,8 +34,16 @@ bool OctetDebut(unsigned char b) {
 bool OctetInterieur(unsigned char b) {
     if (OctetDebut(b)) return true;
     switch (b) {
-    case 0x20: case 0x22: case 0x27: case 0x2A: case 0x2B: case 0x2D: case 0x2E: case 0x2F:
-    case 0xB0: case 0xB2:
+    case 0x20:
+    case 0x22:
+    case 0x27:
+    case 0x2A:
+    case 0x2B:
+    case 0x2D:
+    case 0x2E:
+    case 0x2F:
+    case 0xB0:
+    case 0xB2:
         return true;
     default:
         return b >= '0' && b <= '9';
@@ -51,8 +59,10 @@ QString MajusculesAscii(QString s) {
 QString SansBlancs(const QString& s) {
     qsizetype debut = 0, fin = s.size();
     auto blanc = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
-    while (debut < fin && blanc(s[debut])) ++debut;
-    while (fin > debut && blanc(s[fin - 1])) --fin;
+    while (debut < fin && blanc(s[debut]))
+        ++debut;
+    while (fin > debut && blanc(s[fin - 1]))
+        --fin;
     return s.mid(debut, fin - debut);
 }
 

@@ -1,6 +1,6 @@
-#include "store/ServicesPoints.h"
+#include "core/store/ServicesPoints.h"
 
-#include "store/TableVariables.h"
+#include "core/store/TableVariables.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,13 +1,14 @@
-#include "store/TableVariables.h"
+#include "core/store/TableVariables.h"
 
-#include "store/Couleurs.h"
-#include "store/DescriptionVoies.h"
-#include "store/FenetresVariables.h"
-#include "store/Genres.h"
-#include "store/ReglesNoms.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
-#include "texte/CodageTexte.h"
+#include "core/store/Couleurs.h"
+#include "core/store/Demandes.h"
+#include "core/store/DescriptionVoies.h"
+#include "core/store/FenetresVariables.h"
+#include "core/store/Genres.h"
+#include "core/store/ReglesNoms.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/texte/CodageTexte.h"
 
 #include <numbers>
 
@@ -27,7 +28,9 @@ TableVariables::TableVariables(EnvironnementTable& environnement)
 
 TableVariables::~TableVariables() = default;
 
-bool TableVariables::Casse() const { return environnement_.Options() & option::Casse; }
+bool TableVariables::Casse() const {
+    return environnement_.Options() & option::Casse;
+}
 
 QString TableVariables::NormaliserNom(const QString& nom) const {
     return noms::Normaliser(nom, Casse());
@@ -117,7 +120,8 @@ void TableVariables::SupprimerCase(int slot) {
 
 void TableVariables::SupprimerPlage(int premier, int dernier) {
     if (premier < 1 || premier > derniereCase_ || premier > dernier) return;
-    for (int slot = premier; slot <= std::min(dernier, NbCases); ++slot) Detruire(slot);
+    for (int slot = premier; slot <= std::min(dernier, NbCases); ++slot)
+        Detruire(slot);
     RecalculerDerniereCase();
     positionCouleur = 1;
 }
@@ -147,7 +151,8 @@ void TableVariables::OublierNom(const QString& nom) {
 }
 
 void TableVariables::Vider() {
-    for (auto& c : cases_) c.reset();
+    for (auto& c : cases_)
+        c.reset();
     derniereCase_ = 0;
     positionCouleur = 1;
     caseTemps_ = premiereCaseUtilisateur_ = premiereCaseLibre_ = premiereCaseSortie_ = 0;
@@ -196,7 +201,8 @@ void TableVariables::CreerBaseDeTemps(double tbase) {
     TypeId* t = Variable(caseTemps_);
     if (!t) return;
     t->FixerCapacite(nbPoint_);
-    for (int i = 0; i < nbPoint_; ++i) t->EcrirePoint(i + 1, tbase_ * i);
+    for (int i = 0; i < nbPoint_; ++i)
+        t->EcrirePoint(i + 1, tbase_ * i);
     t->NbPoints = std::min(nbPoint_, t->Capacite());
     t->CalculerStatistiques();
     t->Unite = QStringLiteral("s");
@@ -219,7 +225,7 @@ void TableVariables::ChangerNbPoints(int n, bool ajuster) {
         }
     }
     environnement_.NbPointsChange(ajuster);
-    DemanderMiseAJour(0x42E1);
+    DemanderMiseAJour(demande::NbPointsChange);
 }
 
 void TableVariables::CreerFenetresReferencees() {

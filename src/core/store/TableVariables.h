@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/EnvironnementTable.h"
-#include "store/TypeId.h"
+#include "core/store/EnvironnementTable.h"
+#include "core/store/TypeId.h"
 
 #include <QString>
 #include <array>
@@ -29,10 +29,12 @@ public:
     TableVariables& operator=(const TableVariables&) = delete;
 
     TypeId* Variable(int slot) {
-        return slot >= 1 && slot <= NbCases ? cases_[static_cast<std::size_t>(slot)].get() : nullptr;
+        return slot >= 1 && slot <= NbCases ? cases_[static_cast<std::size_t>(slot)].get()
+                                            : nullptr;
     }
     const TypeId* Variable(int slot) const {
-        return slot >= 1 && slot <= NbCases ? cases_[static_cast<std::size_t>(slot)].get() : nullptr;
+        return slot >= 1 && slot <= NbCases ? cases_[static_cast<std::size_t>(slot)].get()
+                                            : nullptr;
     }
     TypeId* operator[](int slot) { return Variable(slot); }
 

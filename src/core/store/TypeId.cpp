@@ -1,10 +1,10 @@
-#include "store/TypeId.h"
+#include "core/store/TypeId.h"
 
-#include "store/DonneesAbscisse.h"
-#include "store/FenetresVariables.h"
-#include "store/Genres.h"
-#include "store/Nombres.h"
-#include "store/TableVariables.h"
+#include "core/store/DonneesAbscisse.h"
+#include "core/store/FenetresVariables.h"
+#include "core/store/Genres.h"
+#include "core/store/Nombres.h"
+#include "core/store/TableVariables.h"
 
 #include <algorithm>
 #include <cmath>

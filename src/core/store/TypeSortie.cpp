@@ -1,6 +1,6 @@
-#include "store/TypeSortie.h"
+#include "core/store/TypeSortie.h"
 
-#include "store/Genres.h"
+#include "core/store/Genres.h"
 
 namespace pelavorine {
 

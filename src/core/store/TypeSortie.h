@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/TypeId.h"
+#include "core/store/TypeId.h"
 
 namespace pelavorine {
 
@@ -16,8 +16,8 @@ public:
     TypeSortie(TableVariables& table, const Defauts& defauts);
 
     std::uint8_t Numero = 1;
-    std::uint8_t Forme = 0;   // 0 not assigned, 1 sine … 5 constant, 6 another variable
-    double Periodes = 1.0;    // periods over the point count
+    std::uint8_t Forme = 0; // 0 not assigned, 1 sine … 5 constant, 6 another variable
+    double Periodes = 1.0;  // periods over the point count
     double MinimumSignal = 0.0;
     double MaximumSignal = 0.0;
     std::uint8_t Calibre = 1;

@@ -1,7 +1,7 @@
-#include "store/TypeVoie.h"
+#include "core/store/TypeVoie.h"
 
-#include "store/Genres.h"
-#include "store/TableVariables.h"
+#include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
 
 namespace pelavorine {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/TypeId.h"
+#include "core/store/TypeId.h"
 
 namespace pelavorine {
 

@@ -1,6 +1,6 @@
-#include "store/Unites.h"
+#include "core/store/Unites.h"
 
-#include "store/Nombres.h"
+#include "core/store/Nombres.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "windows/CommandesEchelles.h"
+#include "core/windows/CommandesEchelles.h"
 
-#include "store/TableVariables.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/Echelles.h"
-#include "windows/Projection.h"
+#include "core/store/TableVariables.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/Projection.h"
 
 #include <algorithm>
 #include <cmath>

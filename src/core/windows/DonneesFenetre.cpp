@@ -1,4 +1,4 @@
-#include "windows/DonneesFenetre.h"
+#include "core/windows/DonneesFenetre.h"
 
 #include <QCoreApplication>
 #include <utility>

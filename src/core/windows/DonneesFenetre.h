@@ -1,11 +1,11 @@
 #pragma once
 
-#include "store/FenetresVariables.h"
-#include "windows/CommentaireFenetre.h"
-#include "windows/DefinitionAbscisse.h"
-#include "windows/EchelleAxe.h"
-#include "windows/FlecheFenetre.h"
-#include "windows/PileEchelles.h"
+#include "core/store/FenetresVariables.h"
+#include "core/windows/CommentaireFenetre.h"
+#include "core/windows/DefinitionAbscisse.h"
+#include "core/windows/EchelleAxe.h"
+#include "core/windows/FlecheFenetre.h"
+#include "core/windows/PileEchelles.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "windows/Echelles.h"
+#include "core/windows/Echelles.h"
 
-#include "store/Nombres.h"
-#include "store/TableVariables.h"
+#include "core/store/Nombres.h"
+#include "core/store/TableVariables.h"
 
 #include <cmath>
 #include <utility>

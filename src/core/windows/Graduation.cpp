@@ -1,13 +1,14 @@
-#include "windows/Graduation.h"
+#include "core/windows/Graduation.h"
 
-#include "calc/FonctionsPoint.h"
-#include "store/Genres.h"
-#include "store/Nombres.h"
-#include "store/TableVariables.h"
-#include "store/Unites.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/Echelles.h"
-#include "windows/Legende.h"
+#include "core/calc/FonctionsPoint.h"
+#include "core/store/Couleurs.h"
+#include "core/store/Genres.h"
+#include "core/store/Nombres.h"
+#include "core/store/TableVariables.h"
+#include "core/store/Unites.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/Legende.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,11 +27,6 @@ constexpr int GraduationsMax = 1000;
 
 int Arrondi(double x) {
     return static_cast<int>(fonctions::ArrondiPair(x));
-}
-
-std::uint32_t RvbDeWindows(std::int32_t c) {
-    const auto v = static_cast<std::uint32_t>(c);
-    return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
 }
 
 bool EstTemps(const TypeId* v) {

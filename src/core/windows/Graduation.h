@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/EchelleAxe.h"
-#include "windows/Projection.h"
+#include "core/windows/EchelleAxe.h"
+#include "core/windows/Projection.h"
 
 #include <QLine>
 #include <QPoint>

@@ -1,6 +1,6 @@
-#include "windows/HistoriqueDisposition.h"
+#include "core/windows/HistoriqueDisposition.h"
 
-#include "windows/TableFenetres.h"
+#include "core/windows/TableFenetres.h"
 
 #include <algorithm>
 

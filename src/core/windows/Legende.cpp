@@ -1,9 +1,9 @@
-#include "windows/Legende.h"
+#include "core/windows/Legende.h"
 
-#include "store/Genres.h"
-#include "store/Nombres.h"
-#include "store/TableVariables.h"
-#include "windows/DonneesFenetre.h"
+#include "core/store/Genres.h"
+#include "core/store/Nombres.h"
+#include "core/store/TableVariables.h"
+#include "core/windows/DonneesFenetre.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/EchelleAxe.h"
+#include "core/windows/EchelleAxe.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
-#include "windows/PointsProches.h"
+#include "core/windows/PointsProches.h"
 
-#include "store/TableVariables.h"
-#include "store/TypeId.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/Legende.h"
-#include "windows/Projection.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeId.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/Legende.h"
+#include "core/windows/Projection.h"
 
 #include <cmath>
 #include <limits>

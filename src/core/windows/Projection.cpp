@@ -1,7 +1,7 @@
-#include "windows/Projection.h"
+#include "core/windows/Projection.h"
 
-#include "calc/FonctionsPoint.h"
-#include "windows/DonneesFenetre.h"
+#include "core/calc/FonctionsPoint.h"
+#include "core/windows/DonneesFenetre.h"
 
 #include <algorithm>
 #include <cmath>

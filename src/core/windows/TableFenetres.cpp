@@ -1,7 +1,7 @@
-#include "windows/TableFenetres.h"
+#include "core/windows/TableFenetres.h"
 
-#include "store/TableVariables.h"
-#include "windows/Echelles.h"
+#include "core/store/TableVariables.h"
+#include "core/windows/Echelles.h"
 
 namespace pelavorine {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/FenetresVariables.h"
-#include "windows/DonneesFenetre.h"
+#include "core/store/FenetresVariables.h"
+#include "core/windows/DonneesFenetre.h"
 
 #include <QString>
 #include <array>

@@ -1,11 +1,11 @@
-#include "windows/TraceCourbe.h"
+#include "core/windows/TraceCourbe.h"
 
-#include "store/FenetresVariables.h"
-#include "store/Genres.h"
-#include "store/Nombres.h"
-#include "store/TableVariables.h"
-#include "store/TypeId.h"
-#include "windows/DonneesFenetre.h"
+#include "core/store/FenetresVariables.h"
+#include "core/store/Genres.h"
+#include "core/store/Nombres.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeId.h"
+#include "core/windows/DonneesFenetre.h"
 
 #include <algorithm>
 #include <cmath>

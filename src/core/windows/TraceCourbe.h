@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/Projection.h"
+#include "core/windows/Projection.h"
 
 #include <QPoint>
 #include <cstdint>

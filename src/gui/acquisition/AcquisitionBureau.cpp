@@ -1,22 +1,22 @@
-#include "acquisition/AcquisitionBureau.h"
+#include "gui/acquisition/AcquisitionBureau.h"
 
-#include "Travail.h"
-#include "acquisition/Acquisition.h"
-#include "acquisition/CoucheInterface.h"
-#include "acquisition/ReglesParametres.h"
-#include "app/FenetrePrincipale.h"
-#include "app/LigneEtat.h"
-#include "files/Secours.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
-#include "ui/FiltreEntrees.h"
-#include "ui/HoteBureau.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/Echelles.h"
-#include "windows/TFenCourbe.h"
-#include "windows/TableFenetres.h"
+#include "core/acquisition/Acquisition.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/files/Secours.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/Travail.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/Echelles.h"
+#include "core/windows/TableFenetres.h"
+#include "gui/app/FenetrePrincipale.h"
+#include "gui/app/LigneEtat.h"
+#include "gui/ui/FiltreEntrees.h"
+#include "gui/ui/HoteBureau.h"
+#include "gui/windows/TFenCourbe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -151,7 +151,8 @@ void AcquisitionBureau::PreparerTraces() {
         if (!v) continue;
         const int index = t.IndexVariable(v->Nom);
         for (int f = 1; f <= 8; ++f)
-            if ((a.FenetresDuJeu() & TableFenetres::Bit(f)) && (v->Fenetres & TableFenetres::Bit(f)))
+            if ((a.FenetresDuJeu() & TableFenetres::Bit(f)) &&
+                (v->Fenetres & TableFenetres::Bit(f)))
                 traces_.push_back({index, f, {}});
     }
 }
@@ -286,7 +287,8 @@ double AcquisitionBureau::MesurerCout(const TFenCourbe* c, int points) {
     for (int i = 1; i <= points; ++i) {
         const double x = static_cast<double>(i) / points;
         int px = 0;
-        for (int k = 0; k < 10; ++k) px = monde ? monde->WPX(x) : static_cast<int>(x * 1000);
+        for (int k = 0; k < 10; ++k)
+            px = monde ? monde->WPX(x) : static_cast<int>(x * 1000);
         somme = somme + px;
         const QPoint courant(px % taille.width(), i % taille.height());
         if (i > 1) peintre.drawLine(precedent, courant);

@@ -1,18 +1,19 @@
-#include "acquisition/TFicheParametres.h"
+#include "gui/acquisition/TFicheParametres.h"
 
-#include "Travail.h"
-#include "acquisition/CoucheInterface.h"
-#include "acquisition/ReglesParametres.h"
-#include "app/Aide.h"
-#include "store/TableVariables.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
-#include "ui/BoitesMessages.h"
-#include "ui/ChampChaine.h"
-#include "ui/ChampEntier.h"
-#include "ui/ChampReel.h"
-#include "windows/EchelleAxe.h"
-#include "windows/TableFenetres.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/travail/Travail.h"
+#include "core/windows/EchelleAxe.h"
+#include "core/windows/TableFenetres.h"
+#include "gui/app/Aide.h"
+#include "gui/ui/BoitesMessages.h"
+#include "gui/ui/ChampChaine.h"
+#include "gui/ui/ChampEntier.h"
+#include "gui/ui/ChampReel.h"
+#include "gui/ui/CouleursWindows.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -57,12 +58,7 @@ const QString kLibelleFenetres = QStringLiteral(" 1   2   3   4   5   6   7   8"
 
 // Colours are kept as 0x00BBGGRR; -1 (not assigned yet) shows as black.
 QColor VersQColor(std::int32_t couleur) {
-    if (couleur < 0) return QColor(Qt::black);
-    return QColor(couleur & 0xFF, (couleur >> 8) & 0xFF, (couleur >> 16) & 0xFF);
-}
-
-std::int32_t DepuisQColor(const QColor& c) {
-    return static_cast<std::int32_t>((c.blue() << 16) | (c.green() << 8) | c.red());
+    return couleur < 0 ? QColor(Qt::black) : DepuisWindows(couleur);
 }
 
 void MontrerCouleur(QPushButton* bouton, std::int32_t couleur) {
@@ -203,7 +199,7 @@ QWidget* TFicheParametres::ConstruireVariable(ControlesVariable& c, const QStrin
         const QColor choisie =
             QColorDialog::getColor(VersQColor(b->property("couleur").toInt()), this, tr("Couleur"));
         if (!choisie.isValid()) return;
-        MontrerCouleur(b, DepuisQColor(choisie));
+        MontrerCouleur(b, VersWindows(choisie));
         Modifie();
     });
     forme->addRow(tr("Nom"), c.nom);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "acquisition/ModeleParametres.h"
+#include "core/acquisition/ModeleParametres.h"
 
 #include <QDialog>
 #include <QList>

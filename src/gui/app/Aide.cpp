@@ -1,6 +1,6 @@
-#include "app/Aide.h"
+#include "gui/app/Aide.h"
 
-#include "store/Configuration.h"
+#include "core/configuration/Configuration.h"
 
 #include <QDesktopServices>
 #include <QDir>

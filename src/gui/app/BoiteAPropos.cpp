@@ -1,4 +1,4 @@
-#include "app/BoiteAPropos.h"
+#include "gui/app/BoiteAPropos.h"
 
 #include <QEvent>
 #include <QGuiApplication>

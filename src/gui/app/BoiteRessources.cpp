@@ -1,4 +1,4 @@
-#include "app/BoiteRessources.h"
+#include "gui/app/BoiteRessources.h"
 
 #include <QEvent>
 #include <QFile>

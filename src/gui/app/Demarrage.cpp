@@ -1,12 +1,14 @@
-#include "app/Demarrage.h"
+#include "gui/app/Demarrage.h"
 
-#include "app/BoiteAPropos.h"
-#include "app/DialoguesBureau.h"
-#include "app/FenetrePrincipale.h"
-#include "app/Rideau.h"
-#include "calc/FeuilleCalcul.h"
-#include "store/LectureConfiguration.h"
-#include "store/LigneDeCommande.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/configuration/LectureConfiguration.h"
+#include "core/configuration/LigneDeCommande.h"
+#include "core/store/Demandes.h"
+#include "gui/app/BoiteAPropos.h"
+#include "gui/app/DialoguesBureau.h"
+#include "gui/app/FenetrePrincipale.h"
+#include "gui/app/Rideau.h"
+#include "gui/ui/CouleursWindows.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -15,15 +17,6 @@
 #include <QScreen>
 
 namespace pelavorine {
-
-namespace {
-constexpr std::uint16_t kRedessinerTout = 0x00C1;
-
-// A colour of the configuration, stored red in the low byte.
-QColor Couleur(std::int32_t couleur) {
-    return QColor(couleur & 0xFF, (couleur >> 8) & 0xFF, (couleur >> 16) & 0xFF);
-}
-} // namespace
 
 Demarrage::Demarrage(const QStringList& arguments)
     : configuration_(Configuration::Emplacements::DuSysteme()), travail_(hote_) {
@@ -41,24 +34,10 @@ Demarrage::Demarrage(const QStringList& arguments)
 
     LectureConfiguration lecture(configuration_, travail_, stockage_);
     // The acquisition system comes first: the first-run question names the one found.
-    CoucheInterface& couche = travail_.Interface();
-    const QString stockee =
-        stockage_.LireTexte(QStringLiteral("Systeme"), QStringLiteral("Acquisition"))
-            .value_or(QString());
-    couche.Demarrer(stockee, [&](const QString& souche, CoucheInterface::ReglagesSysteme& r) {
-        configuration_.systeme = souche;
-        configuration_.adresse = r.adresse;
-        configuration_.adresse2 = r.adresse2;
-        configuration_.tempo = r.tempo;
-        lecture.LireReglagesSysteme(); // keeps the values that are not stored
-        r = {configuration_.adresse, configuration_.adresse2, configuration_.tempo};
-    });
-    configuration_.systeme = couche.SoucheConfiguree();
-    configuration_.interfacePresente = !couche.SansSysteme();
-    configuration_.descriptionSysteme = couche.NomSysteme();
+    lecture.DemarrerInterface();
     lecture.LireConfiguration();
     // With no stem stored, the first answering library found stays the chosen one.
-    configuration_.systeme = couche.SoucheConfiguree();
+    configuration_.systeme = travail_.Interface().SoucheConfiguree();
     configuration_.modulesExternes.Lire(configuration_.dossierProgramme, stockage_);
     lecture.LireHistorique();
     if (const QScreen* ecran = bureau_->screen()) VerifierEcran(ecran->size().width());
@@ -69,7 +48,7 @@ Demarrage::Demarrage(const QStringList& arguments)
     fichier_ = ligne.Rechercher(configuration_, hote_);
 
     // A new work over the channels of the interface, with the configured options.
-    travail_.FixerVoies(couche.Description());
+    travail_.FixerVoies(travail_.Interface().Description());
     travail_.ReinitialiserTravail(0, Travail::ToutReconstruire);
     lecture.AppliquerOptions();
     // The sheet window starts with the configured digits and notation.
@@ -91,11 +70,11 @@ void Demarrage::Terminer(const QString& fichier) {
     rideau_->hide();
     bureau_->show();
     if (maintenance_ || !fichier.isEmpty()) return;
-    travail_.DemanderMiseAJour(kRedessinerTout);
+    travail_.DemanderMiseAJour(demande::Redessiner);
     bureau_->TraiterDemandes();
     apropos_ = BoiteAPropos::Montrer(
         bureau_.get(), configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"),
-        Couleur(configuration_.fond));
+        DepuisWindows(configuration_.fond));
 }
 
 QString Demarrage::AvertissementEcran() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Travail.h"
-#include "store/Configuration.h"
-#include "store/StockageConfiguration.h"
-#include "ui/HoteBureau.h"
+#include "core/configuration/Configuration.h"
+#include "core/configuration/StockageConfiguration.h"
+#include "core/travail/Travail.h"
+#include "gui/ui/HoteBureau.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -1,12 +1,13 @@
-#include "app/DialogueExportTexte.h"
+#include "gui/app/DialogueExportTexte.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "app/Aide.h"
-#include "files/ReglagesExportTexte.h"
-#include "store/ListeVariables.h"
-#include "store/TableVariables.h"
-#include "store/TypeId.h"
+#include "core/store/Hote.h"
+#include "core/store/ListeVariables.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeId.h"
+#include "core/travail/ReglagesExportTexte.h"
+#include "core/travail/Travail.h"
+#include "gui/app/Aide.h"
+#include "gui/ui/BoutonsDialogue.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -90,18 +91,9 @@ DialogueExportTexte::DialogueExportTexte(QWidget* parent, Travail& travail,
     lv->addWidget(tabulation_);
     lv->addWidget(pointVirgule_);
 
-    auto* boutons = new QDialogButtonBox(this);
-    auto* ok = boutons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
-    auto* annuler = boutons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
-    auto* aide = boutons->addButton(tr("Aide"), QDialogButtonBox::HelpRole);
-    for (QPushButton* b : {ok, annuler, aide})
-        b->setAccessibleName(b->text());
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(boutons, &QDialogButtonBox::helpRequested, this,
-            [] { Aide::Ouvrir(QLatin1String(kPageAide)); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { Aide::Ouvrir(QLatin1String(kPageAide)); });
+    const BoutonsDialogue boutons =
+        BoutonsDialogue::Creer(this, tr("Ok"), QString::fromLatin1(kPageAide));
+    connect(boutons.rangee, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* grille = new QGridLayout(this);
     grille->addWidget(memo, 0, 0, 1, 2);
@@ -118,7 +110,7 @@ DialogueExportTexte::DialogueExportTexte(QWidget* parent, Travail& travail,
     grille->addWidget(groupeConfig, 5, 0, 1, 2);
     grille->addWidget(groupeDecimal, 6, 0);
     grille->addWidget(groupeValeurs, 6, 1);
-    grille->addWidget(boutons, 7, 0, 1, 2);
+    grille->addWidget(boutons.rangee, 7, 0, 1, 2);
 
     Remplir(reglages);
 }

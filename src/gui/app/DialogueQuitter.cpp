@@ -1,4 +1,4 @@
-#include "app/DialogueQuitter.h"
+#include "gui/app/DialogueQuitter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

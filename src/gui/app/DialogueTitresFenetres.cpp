@@ -1,8 +1,9 @@
-#include "app/DialogueTitresFenetres.h"
+#include "gui/app/DialogueTitresFenetres.h"
 
-#include "app/Aide.h"
-#include "bureau/TextesBureau.h"
-#include "windows/TableFenetres.h"
+#include "core/bureau/TextesBureau.h"
+#include "core/windows/TableFenetres.h"
+#include "gui/app/Aide.h"
+#include "gui/ui/BoutonsDialogue.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -44,22 +45,15 @@ DialogueTitresFenetres::DialogueTitresFenetres(TableFenetres& fenetres, QWidget*
         layout->addWidget(boite);
         champs_.append({n, champ});
     }
-    auto* boutons = new QDialogButtonBox(this);
-    auto* ok = boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    boutons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
-    aide_ = boutons->addButton(tr("Aide"), QDialogButtonBox::HelpRole);
-    connect(boutons, &QDialogButtonBox::accepted, this, [this] {
+    const BoutonsDialogue boutons =
+        BoutonsDialogue::Creer(this, tr("OK"), QString::fromLatin1(kPageAide));
+    aide_ = boutons.aide;
+    connect(boutons.rangee, &QDialogButtonBox::accepted, this, [this] {
         Appliquer();
         accept();
     });
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(aide_, &QPushButton::clicked, this,
-            [] { Aide::Ouvrir(QString::fromLatin1(kPageAide)); });
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [] { Aide::Ouvrir(QString::fromLatin1(kPageAide)); });
     layout->addSpacing(10);
-    layout->addWidget(boutons);
+    layout->addWidget(boutons.rangee);
 }
 
 QLineEdit* DialogueTitresFenetres::Champ(int fenetre) const {

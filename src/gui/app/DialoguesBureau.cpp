@@ -1,13 +1,14 @@
-#include "app/DialoguesBureau.h"
+#include "gui/app/DialoguesBureau.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "app/Aide.h"
-#include "app/DialogueExportTexte.h"
-#include "files/ChoixDialoguesFichier.h"
-#include "files/FichierTravail.h"
-#include "store/Configuration.h"
-#include "store/Genres.h"
+#include "core/configuration/Configuration.h"
+#include "core/files/ChoixDialoguesFichier.h"
+#include "core/files/FichierTravail.h"
+#include "core/store/Demandes.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/travail/Travail.h"
+#include "gui/app/Aide.h"
+#include "gui/app/DialogueExportTexte.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/DialoguesFichier.h"
+#include "core/files/DialoguesFichier.h"
 
 #include <QFileDialog>
 #include <cstdint>

@@ -1,40 +1,42 @@
-#include "app/FenetrePrincipale.h"
+#include "gui/app/FenetrePrincipale.h"
 
-#include "app/DialogueQuitter.h"
+#include "gui/app/DialogueQuitter.h"
 #include <QCloseEvent>
 
-#include "Travail.h"
-#include "app/Aide.h"
-#include "app/BoiteAPropos.h"
-#include "app/BoiteRessources.h"
-#include "app/DialogueTitresFenetres.h"
-#include "app/LigneEtat.h"
-#include "app/Rideau.h"
-#include "bureau/ActivationMenus.h"
-#include "bureau/GeometrieBureau.h"
-#include "bureau/HistoriqueFichiers.h"
-#include "bureau/TextesBureau.h"
-#include "calc/EditeurFeuille.h"
-#include "calc/FenetreFeuille.h"
-#include "calc/FeuilleCalcul.h"
-#include "files/CommandesFichier.h"
-#include "files/DialoguesFichier.h"
-#include "store/Configuration.h"
-#include "store/Genres.h"
-#include "store/ModulesExternes.h"
-#include "store/Teintes.h"
-#include "store/TypeId.h"
-#include "ui/BoitesMessages.h"
-#include "ui/FiltreEntrees.h"
-#include "acquisition/AcquisitionBureau.h"
-#include "acquisition/CoucheInterface.h"
-#include "acquisition/ModeleParametres.h"
-#include "acquisition/ReglesParametres.h"
-#include "ui/HoteBureau.h"
-#include "ui/MenuSaisie.h"
-#include "ui/SaisieGrecque.h"
-#include "ui/SelecteurGrec.h"
-#include "windows/TFenCourbe.h"
+#include "core/acquisition/ModeleParametres.h"
+#include "core/acquisition/ReglesParametres.h"
+#include "core/bureau/ActivationMenus.h"
+#include "core/bureau/GeometrieBureau.h"
+#include "core/bureau/HistoriqueFichiers.h"
+#include "core/bureau/TextesBureau.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/configuration/Configuration.h"
+#include "core/configuration/ModulesExternes.h"
+#include "core/configuration/Teintes.h"
+#include "core/files/CommandesFichier.h"
+#include "core/files/DialoguesFichier.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/Demandes.h"
+#include "core/store/Genres.h"
+#include "core/store/TypeId.h"
+#include "core/travail/Travail.h"
+#include "gui/acquisition/AcquisitionBureau.h"
+#include "gui/app/Aide.h"
+#include "gui/app/BoiteAPropos.h"
+#include "gui/app/BoiteRessources.h"
+#include "gui/app/DialogueTitresFenetres.h"
+#include "gui/app/LigneEtat.h"
+#include "gui/app/Rideau.h"
+#include "gui/calc/EditeurFeuille.h"
+#include "gui/calc/FenetreFeuille.h"
+#include "gui/ui/BoitesMessages.h"
+#include "gui/ui/CouleursWindows.h"
+#include "gui/ui/FiltreEntrees.h"
+#include "gui/ui/HoteBureau.h"
+#include "gui/ui/MenuSaisie.h"
+#include "gui/ui/SaisieGrecque.h"
+#include "gui/ui/SelecteurGrec.h"
+#include "gui/windows/TFenCourbe.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -72,16 +74,10 @@ namespace {
 
 using C = Commande;
 
-// Requests of the window commands: every window, frame and graduations, curves.
-constexpr std::uint16_t kRedessinerTout = 0x00C1;
 // "Services QUANDREL": the maker's page, the project's home page here.
 constexpr const char* kPageServices = "\\Services.htm";
 constexpr const char* kPageImages = "\\Outils\\OutilImagesVideo.htm";
 constexpr const char* kPageFeuille = "\\Calculs\\FeuilleDeCalcul.htm";
-
-QColor DepuisWindows(std::int32_t couleur) {
-    return QColor(couleur & 0xFF, (couleur >> 8) & 0xFF, (couleur >> 16) & 0xFF);
-}
 
 // A small picture for an icon without a standard one: the initials of its hint.
 QIcon IconeTexte(const QString& texte) {
@@ -455,7 +451,7 @@ void FenetrePrincipale::Executer(Commande commande) {
         break;
     case C::LancerCalculs:
         travail_.Feuille().etat.inhibitionIgnoree = true;
-        travail_.DemanderMiseAJour(0x0201);
+        travail_.DemanderMiseAJour(demande::LancerFeuille);
         break;
     case C::NouvelleFenetre:
         for (int n = 1; n <= 8; ++n)
@@ -464,23 +460,23 @@ void FenetrePrincipale::Executer(Commande commande) {
                 break;
             }
         SynchroniserFenetres();
-        travail_.DemanderMiseAJour(kRedessinerTout);
+        travail_.DemanderMiseAJour(demande::Redessiner);
         break;
     case C::SupprimerFenetre:
         SupprimerFenetre(courante);
         break;
     case C::RafraichirFenetre:
         traitement_.Debloquer();
-        travail_.DemanderMiseAJour(kRedessinerTout);
+        travail_.DemanderMiseAJour(demande::Redessiner);
         break;
     case C::TitreFenetre:
         DemanderTitres();
-        travail_.DemanderMiseAJour(kRedessinerTout);
+        travail_.DemanderMiseAJour(demande::Redessiner);
         break;
     case C::MasquerIconesInfo:
         MasquerIconesEtInfo(actions_.value(C::MasquerIconesInfo)->isChecked());
         MosaiqueGenerale();
-        travail_.DemanderMiseAJour(kRedessinerTout);
+        travail_.DemanderMiseAJour(demande::Redessiner);
         break;
     case C::Sommaire: {
         // F1 over the calculation window opens its own page.
@@ -516,7 +512,7 @@ void FenetrePrincipale::Executer(Commande commande) {
         break;
     case C::NotationIngenieur:
         travail_.nombres.ingenieur = icones_.value(C::NotationIngenieur)->isChecked();
-        travail_.DemanderMiseAJour(0x00C3);
+        travail_.DemanderMiseAJour(demande::RedessinerEtMesurer);
         break;
     default:
         CommandeFenetre(commande);
@@ -853,7 +849,7 @@ void FenetrePrincipale::MontrerFenetreDeLOnglet(int index) {
     s->show();
     s->raise();
     zone_->setActiveSubWindow(s);
-    travail_.DemanderMiseAJour(kRedessinerTout);
+    travail_.DemanderMiseAJour(demande::Redessiner);
 }
 
 // --- Windows ----------------------------------------------------------------------------------
@@ -1096,7 +1092,7 @@ void FenetrePrincipale::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) NoterBureau();
     // Back to the desk: everything is drawn again.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        travail_.DemanderMiseAJour(kRedessinerTout);
+        travail_.DemanderMiseAJour(demande::Redessiner);
 }
 
 // --- Idle processing --------------------------------------------------------------------------

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "bureau/CommandesBureau.h"
-#include "bureau/TraitementDemandes.h"
-#include "bureau/VuesBureau.h"
-#include "windows/HistoriqueDisposition.h"
-#include "windows/Mosaique.h"
+#include "core/bureau/CommandesBureau.h"
+#include "core/bureau/TraitementDemandes.h"
+#include "core/bureau/VuesBureau.h"
+#include "core/windows/HistoriqueDisposition.h"
+#include "core/windows/Mosaique.h"
 
 #include <QColor>
 #include <QHash>

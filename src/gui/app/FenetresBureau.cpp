@@ -1,20 +1,21 @@
 // The desk's commands on its curve windows: tools, calibrations, mosaics, layout undo.
-#include "app/FenetrePrincipale.h"
+#include "gui/app/FenetrePrincipale.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "app/LigneEtat.h"
-#include "calc/FenetreFeuille.h"
-#include "calc/MoteurCalcul.h"
-#include "store/Configuration.h"
-#include "ui/BoitesMessages.h"
-#include "windows/CommandesEchelles.h"
-#include "windows/DialogueMosaique.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/Legende.h"
-#include "windows/Mosaique.h"
-#include "windows/OutilLoupe.h"
-#include "windows/TFenCourbe.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/configuration/Configuration.h"
+#include "core/store/Demandes.h"
+#include "core/store/Hote.h"
+#include "core/travail/Travail.h"
+#include "core/windows/CommandesEchelles.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/Legende.h"
+#include "core/windows/Mosaique.h"
+#include "gui/app/LigneEtat.h"
+#include "gui/calc/FenetreFeuille.h"
+#include "gui/ui/BoitesMessages.h"
+#include "gui/windows/DialogueMosaique.h"
+#include "gui/windows/OutilLoupe.h"
+#include "gui/windows/TFenCourbe.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -28,7 +29,6 @@ namespace pelavorine {
 
 namespace {
 using C = Commande;
-constexpr std::uint16_t kRedessinerTout = 0x00C1;
 } // namespace
 
 TFenCourbe* FenetrePrincipale::Courbe(int numero) const {
@@ -154,22 +154,22 @@ void FenetrePrincipale::CommandeFenetre(Commande commande) {
         for (int n : restaurees)
             AppliquerGeometrie(n);
         synchronisation_ = false;
-        demande = 0x00E1;
+        demande = demande::RedessinerAvecAxes;
         break;
     }
     case C::PleinEcran:
         // Every window leaves its full-screen display.
         for (int n = 1; n <= TableFenetres::NbFenetres; ++n)
             if (QMdiSubWindow* s = SousFenetre(n); s && s->isMaximized()) s->showNormal();
-        demande = kRedessinerTout;
+        demande = demande::Redessiner;
         break;
     case C::MosaiqueGenerale:
         MosaiqueGenerale();
-        demande = kRedessinerTout;
+        demande = demande::Redessiner;
         break;
     case C::MosaiquesPredefinies:
         MosaiquesPredefinies();
-        demande = kRedessinerTout;
+        demande = demande::Redessiner;
         break;
     case C::EffacerFenetre:
         if (fenetre) fenetre->Effacer();
@@ -180,7 +180,7 @@ void FenetrePrincipale::CommandeFenetre(Commande commande) {
             ViderFenetre(courante);
             travail_.modifie = true;
         }
-        demande = kRedessinerTout;
+        demande = demande::Redessiner;
         break;
     default:
         break;
@@ -230,7 +230,7 @@ void FenetrePrincipale::SupprimerFenetre(int numero) {
     }
     SynchroniserFenetres();
     ActualiserMenus();
-    travail_.DemanderMiseAJour(kRedessinerTout);
+    travail_.DemanderMiseAJour(demande::Redessiner);
 }
 
 void FenetrePrincipale::MosaiqueGenerale() {

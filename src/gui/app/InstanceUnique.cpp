@@ -1,4 +1,4 @@
-#include "app/InstanceUnique.h"
+#include "gui/app/InstanceUnique.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/LigneEtat.h"
+#include "gui/app/LigneEtat.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "acquisition/ModeleParametres.h"
-#include "acquisition/TFicheParametres.h"
-#include "app/FenetrePrincipale.h"
+#include "core/acquisition/ModeleParametres.h"
+#include "gui/acquisition/TFicheParametres.h"
+#include "gui/app/FenetrePrincipale.h"
 
-#include "Travail.h"
-#include "windows/TableFenetres.h"
+#include "core/travail/Travail.h"
+#include "core/windows/TableFenetres.h"
 
 namespace pelavorine {
 

@@ -1,4 +1,4 @@
-#include "app/Rideau.h"
+#include "gui/app/Rideau.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "calc/DialogueRecherche.h"
+#include "gui/calc/DialogueRecherche.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

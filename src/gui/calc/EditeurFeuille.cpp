@@ -1,6 +1,6 @@
-#include "calc/EditeurFeuille.h"
+#include "gui/calc/EditeurFeuille.h"
 
-#include "calc/FeuilleCalcul.h"
+#include "core/calc/FeuilleCalcul.h"
 
 #include <QApplication>
 #include <QKeyEvent>

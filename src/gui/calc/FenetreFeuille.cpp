@@ -1,11 +1,11 @@
-#include "calc/FenetreFeuille.h"
+#include "gui/calc/FenetreFeuille.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "calc/DialogueRecherche.h"
-#include "calc/EditeurFeuille.h"
-#include "calc/FeuilleCalcul.h"
-#include "ui/SelecteurGrec.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/store/Hote.h"
+#include "core/travail/Travail.h"
+#include "gui/calc/DialogueRecherche.h"
+#include "gui/calc/EditeurFeuille.h"
+#include "gui/ui/SelecteurGrec.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/RechercheFeuille.h"
+#include "core/calc/RechercheFeuille.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "ui/BoitesMessages.h"
+#include "gui/ui/BoitesMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

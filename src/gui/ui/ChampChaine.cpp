@@ -1,4 +1,4 @@
-#include "ui/ChampChaine.h"
+#include "gui/ui/ChampChaine.h"
 
 namespace pelavorine {
 

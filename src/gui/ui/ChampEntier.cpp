@@ -1,4 +1,4 @@
-#include "ui/ChampEntier.h"
+#include "gui/ui/ChampEntier.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ChampNumerique.h"
+#include "gui/ui/ChampNumerique.h"
 
 namespace pelavorine {
 

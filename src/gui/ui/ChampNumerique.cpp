@@ -1,4 +1,4 @@
-#include "ui/ChampNumerique.h"
+#include "gui/ui/ChampNumerique.h"
 
 #include <algorithm>
 

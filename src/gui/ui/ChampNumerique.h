@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/ChampsNumeriques.h"
-#include "ui/ChampSaisie.h"
+#include "core/store/ChampsNumeriques.h"
+#include "gui/ui/ChampSaisie.h"
 
 namespace pelavorine {
 

@@ -1,6 +1,6 @@
-#include "ui/ChampReel.h"
+#include "gui/ui/ChampReel.h"
 
-#include "store/Nombres.h"
+#include "core/store/Nombres.h"
 
 namespace pelavorine {
 

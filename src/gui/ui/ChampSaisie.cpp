@@ -1,6 +1,6 @@
-#include "ui/ChampSaisie.h"
+#include "gui/ui/ChampSaisie.h"
 
-#include "ui/BoitesMessages.h"
+#include "gui/ui/BoitesMessages.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/ChampScientifique.h"
+#include "gui/ui/ChampScientifique.h"
 
 namespace pelavorine {
 

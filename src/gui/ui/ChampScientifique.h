@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/ChampsNumeriques.h"
-#include "store/ReglagesNombres.h"
-#include "ui/ChampSaisie.h"
+#include "core/store/ChampsNumeriques.h"
+#include "core/store/ReglagesNombres.h"
+#include "gui/ui/ChampSaisie.h"
 
 namespace pelavorine {
 

@@ -1,4 +1,4 @@
-#include "ui/ChampTemps.h"
+#include "gui/ui/ChampTemps.h"
 
 namespace pelavorine {
 

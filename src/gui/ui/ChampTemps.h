@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ChampReel.h"
+#include "gui/ui/ChampReel.h"
 
 namespace pelavorine {
 

@@ -1,4 +1,4 @@
-#include "ui/FiltreEntrees.h"
+#include "gui/ui/FiltreEntrees.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "ui/HoteBureau.h"
+#include "gui/ui/HoteBureau.h"
 
-#include "ui/BoitesMessages.h"
+#include "gui/ui/BoitesMessages.h"
 
 #include <QFileDialog>
 

@@ -1,4 +1,4 @@
-#include "ui/MenuSaisie.h"
+#include "gui/ui/MenuSaisie.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "ui/SaisieGrecque.h"
+#include "gui/ui/SaisieGrecque.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "ui/SelecteurGrec.h"
+#include "gui/ui/SelecteurGrec.h"
 
 #include <QApplication>
 #include <QCoreApplication>

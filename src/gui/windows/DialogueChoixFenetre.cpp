@@ -1,7 +1,8 @@
-#include "windows/DialogueChoixFenetre.h"
+#include "gui/windows/DialogueChoixFenetre.h"
 
-#include "app/Aide.h"
-#include "windows/TableFenetres.h"
+#include "core/windows/TableFenetres.h"
+#include "gui/app/Aide.h"
+#include "gui/ui/BoutonsDialogue.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -42,18 +43,13 @@ DialogueChoixFenetre::DialogueChoixFenetre(const TableFenetres& fenetres, Mode m
     }
     layout->addWidget(liste_);
 
-    auto* boutons = new QDialogButtonBox(this);
-    ok_ = boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    ok_->setDefault(true);
+    const BoutonsDialogue boutons =
+        BoutonsDialogue::Creer(this, tr("OK"), QString::fromLatin1(kPageAide));
+    ok_ = boutons.ok;
+    aide_ = boutons.aide;
     ok_->setEnabled(liste_->count() > 0);
-    boutons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
-    aide_ = boutons->addButton(tr("Aide"), QDialogButtonBox::HelpRole);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    const auto ouvrirAide = [] { Aide::Ouvrir(QString::fromLatin1(kPageAide)); };
-    connect(aide_, &QPushButton::clicked, this, ouvrirAide);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, ouvrirAide);
-    layout->addWidget(boutons);
+    connect(boutons.rangee, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(boutons.rangee);
 }
 
 int DialogueChoixFenetre::NumeroDuTitre(const QString& titre) {

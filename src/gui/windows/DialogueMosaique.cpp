@@ -1,7 +1,8 @@
-#include "windows/DialogueMosaique.h"
+#include "gui/windows/DialogueMosaique.h"
 
-#include "app/Aide.h"
-#include "windows/TableFenetres.h"
+#include "core/windows/TableFenetres.h"
+#include "gui/app/Aide.h"
+#include "gui/ui/BoutonsDialogue.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -149,17 +150,12 @@ DialogueMosaique::DialogueMosaique(const TableFenetres& fenetres,
     ligneInclure->addStretch();
     layout->addWidget(groupeInclure);
 
-    auto* boutons = new QDialogButtonBox(this);
-    ok_ = boutons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
-    ok_->setDefault(true);
-    boutons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
-    aide_ = boutons->addButton(tr("Aide"), QDialogButtonBox::HelpRole);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    const auto ouvrirAide = [] { Aide::Ouvrir(QString::fromLatin1(kPageAide)); };
-    connect(aide_, &QPushButton::clicked, this, ouvrirAide);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, ouvrirAide);
-    layout->addWidget(boutons);
+    const BoutonsDialogue boutons =
+        BoutonsDialogue::Creer(this, tr("Ok"), QString::fromLatin1(kPageAide));
+    ok_ = boutons.ok;
+    aide_ = boutons.aide;
+    connect(boutons.rangee, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(boutons.rangee);
 
     // The remembered windows that can still be chosen, in their remembered order.
     for (const int n : etat.fenetres) {

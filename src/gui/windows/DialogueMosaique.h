@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/Mosaique.h"
+#include "core/windows/Mosaique.h"
 
 #include <QDialog>
 #include <QLabel>

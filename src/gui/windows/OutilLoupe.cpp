@@ -1,9 +1,9 @@
-#include "windows/OutilLoupe.h"
+#include "gui/windows/OutilLoupe.h"
 
-#include "Travail.h"
-#include "windows/CommandesEchelles.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/TFenCourbe.h"
+#include "core/travail/Travail.h"
+#include "core/windows/CommandesEchelles.h"
+#include "core/windows/DonneesFenetre.h"
+#include "gui/windows/TFenCourbe.h"
 
 #include <QMouseEvent>
 #include <QPainter>

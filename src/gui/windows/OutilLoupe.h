@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/OutilFenetre.h"
+#include "gui/windows/OutilFenetre.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "windows/PeintreCourbes.h"
+#include "gui/windows/PeintreCourbes.h"
 
 #include <QImage>
 #include <QPaintDevice>

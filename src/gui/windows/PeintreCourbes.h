@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/TraceCourbe.h"
+#include "core/windows/TraceCourbe.h"
 
 #include <QColor>
 #include <QLine>

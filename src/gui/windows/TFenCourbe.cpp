@@ -1,15 +1,16 @@
-#include "windows/TFenCourbe.h"
+#include "gui/windows/TFenCourbe.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "acquisition/ModeleParametres.h"
-#include "calc/MoteurCalcul.h"
-#include "store/Genres.h"
-#include "store/TypeId.h"
-#include "windows/CommandesEchelles.h"
-#include "windows/DonneesFenetre.h"
-#include "windows/PeintreCourbes.h"
-#include "windows/TraceCourbe.h"
+#include "core/acquisition/ModeleParametres.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/store/TypeId.h"
+#include "core/travail/Travail.h"
+#include "core/windows/CommandesEchelles.h"
+#include "core/windows/DonneesFenetre.h"
+#include "core/windows/TraceCourbe.h"
+#include "gui/ui/CouleursWindows.h"
+#include "gui/windows/PeintreCourbes.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -24,14 +25,6 @@
 namespace pelavorine {
 
 namespace {
-
-QColor DepuisWindows(std::int32_t couleur) {
-    return QColor(couleur & 0xFF, (couleur >> 8) & 0xFF, (couleur >> 16) & 0xFF);
-}
-
-QColor DepuisRvb(std::uint32_t rvb) {
-    return QColor((rvb >> 16) & 0xFF, (rvb >> 8) & 0xFF, rvb & 0xFF);
-}
 
 QFont Arial(double points) {
     QFont police(QStringLiteral("Arial"));
@@ -373,9 +366,9 @@ void TFenCourbe::TracerPoints(int variable, int premier, int dernier) {
         return QPoint(projection_.WPX(v->Abscisse(i, numero_)),
                       projection_.WPY(v->LirePoint(i) * v->Multiplicateur + v->Decalage));
     };
-    const QRect zone =
-        QRect(pixel(parametres.premier), pixel(parametres.dernier)).normalized().adjusted(-4, -4,
-                                                                                        4, 4);
+    const QRect zone = QRect(pixel(parametres.premier), pixel(parametres.dernier))
+                           .normalized()
+                           .adjusted(-4, -4, 4, 4);
     update(zone.intersected(rect()));
 }
 
@@ -393,7 +386,12 @@ void TFenCourbe::EffacerSegment(int variable, QPointF a, QPointF b) {
         // Drawn again in the background colour by the same strokes, so no pixel is left.
         PeintreCourbes peintre(p, CouleurFond(), TailleEcran(this).width());
         switch (v->Style) {
-        case 0: case 6: case 7: case 8: case 11: case 14:
+        case 0:
+        case 6:
+        case 7:
+        case 8:
+        case 11:
+        case 14:
             peintre.Polyligne(v->Style, segment);
             break;
         default:
@@ -554,7 +552,8 @@ void TFenCourbe::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     // The abscissa label of a processing library's window is its own.
     if (rectAbscisse_.contains(pos)) {
-        if (!f->OkEtat(0x04 | 0x08)) emit parametresDemandes(ModeleParametres::PageFenetres, numero_);
+        if (!f->OkEtat(0x04 | 0x08))
+            emit parametresDemandes(ModeleParametres::PageFenetres, numero_);
         return;
     }
     if (pos.x() < projection_.L() || pos.y() > projection_.H() - projection_.B())

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "windows/Graduation.h"
-#include "windows/Legende.h"
-#include "windows/OutilFenetre.h"
-#include "windows/Projection.h"
-#include "windows/TraceCourbe.h"
+#include "core/windows/Graduation.h"
+#include "core/windows/Legende.h"
+#include "core/windows/Projection.h"
+#include "core/windows/TraceCourbe.h"
+#include "gui/windows/OutilFenetre.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Hote.h"
+#include "core/store/Hote.h"
 
 #include <deque>
 #include <vector>

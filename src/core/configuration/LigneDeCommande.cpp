@@ -1,7 +1,7 @@
-#include "LigneDeCommande.h"
+#include "core/configuration/LigneDeCommande.h"
 
-#include "Hote.h"
-#include "store/Configuration.h"
+#include "core/configuration/Configuration.h"
+#include "core/store/Hote.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "files/EnteteEnregistrement.h"
+#include "core/format/EnteteEnregistrement.h"
 
-#include "files/EcrivainBinaire.h"
-#include "files/LecteurBinaire.h"
+#include "core/format/EcrivainBinaire.h"
+#include "core/format/LecteurBinaire.h"
 
 namespace pelavorine {
 

@@ -1,16 +1,17 @@
-#include "Travail.h"
+#include "core/travail/Travail.h"
 
-#include "Hote.h"
-#include "calc/FeuilleCalcul.h"
-#include "calc/MoteurCalcul.h"
-#include "store/TypeSortie.h"
+#include "core/calc/FeuilleCalcul.h"
+#include "core/calc/MoteurCalcul.h"
+#include "core/store/Demandes.h"
+#include "core/store/Hote.h"
+#include "core/store/TypeSortie.h"
 
 namespace pelavorine {
 
 Travail::Travail(Hote& hote, DescriptionVoies voies)
-    : hote_(hote), voies_(std::move(voies)), variables_(*this), interface_(hote),
+    : hote_(hote), demandes_(hote), voies_(std::move(voies)), variables_(*this), interface_(hote),
       moteur_(std::make_unique<MoteurCalcul>(variables_, hote)),
-      feuille_(std::make_unique<FeuilleCalcul>(*this, *moteur_)) {
+      feuille_(std::make_unique<FeuilleCalcul>(variables_, hote, nombres, demandes_, *moteur_)) {
     moteur_->ports = &interface_;
     AppliquerOptions();
     feuille_->etat.ingenieur = nombres.ingenieur;
@@ -25,17 +26,6 @@ void Travail::AppliquerOptions() {
     nombres.ingenieur = options & option::Ingenieur;
     nombres.garderZeros = !(options & option::SansZeros);
     nombres.seuilValidite = options & option::SeuilValidite;
-}
-
-void Travail::DemanderMiseAJour(std::uint16_t bits) {
-    demandes_ |= bits;
-    hote_.MiseAJourDemandee();
-}
-
-std::uint16_t Travail::PrendreDemandes() {
-    const std::uint16_t d = demandes_;
-    demandes_ = 0;
-    return d;
 }
 
 void Travail::NbPointsChange(bool tablesAjustees) {
@@ -68,8 +58,8 @@ void Travail::PreparerNouveauTravail() {
     variables_.InitialiserVariables(voies_);
     fenetres_.Reinitialiser(variables_.CaseTemps());
     feuilleCalculee = false;
-    demandes_ = 0;
-    DemanderMiseAJour(0x02F1);
+    demandes_.Effacer(demande::Toutes);
+    DemanderMiseAJour(demande::NouveauTravail);
 }
 
 } // namespace pelavorine

@@ -1,17 +1,18 @@
-#include "acquisition/CoucheInterface.h"
+#include "core/interface/CoucheInterface.h"
 
-#include "Hote.h"
-#include "bureau/TextesBureau.h"
-#include "store/Genres.h"
-#include "store/TableVariables.h"
-#include "store/TypeSortie.h"
-#include "store/TypeVoie.h"
-#include "texte/CodageTexte.h"
+#include "core/store/Demandes.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/store/TableVariables.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
+#include "core/texte/CodageTexte.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QLocale>
 #include <QThread>
 #include <cmath>
 #include <cstring>
@@ -637,8 +638,25 @@ int CoucheInterface::VoiesEnService(const TableVariables& variables) const {
 
 QString CoucheInterface::TexteLigneSysteme(int voiesEnService,
                                            const std::function<bool(const QString&)>& tient) const {
-    return textesBureau::LigneSysteme(NomSysteme(), voiesEnService, dureeCourante_, !SansSysteme(),
-                                      TexteSysteme(), tient);
+    return LigneSysteme(NomSysteme(), voiesEnService, dureeCourante_, !SansSysteme(),
+                        TexteSysteme(), tient);
+}
+
+QString CoucheInterface::LigneSysteme(const QString& systeme, int nbEntreesSorties,
+                                      double intervalleMinimal, bool systemeChoisi,
+                                      const QString& identification,
+                                      const std::function<bool(const QString&)>& tient) {
+    QString ligne = QStringLiteral(" ") + systeme;
+    if (intervalleMinimal > 0 && nbEntreesSorties > 0)
+        ligne += QStringLiteral(" [") + QString::number(nbEntreesSorties) +
+                 QCoreApplication::translate("CoucheInterface", " E/S ") + QStringLiteral(": ") +
+                 QLocale::c().toString(intervalleMinimal, 'g', 6) + QStringLiteral("µs]");
+    if (systemeChoisi && !identification.isEmpty()) {
+        const QString complete =
+            ligne + QStringLiteral(" - ") + identification.left(LongueurIdentification);
+        if (!tient || tient(complete)) ligne = complete;
+    }
+    return ligne;
 }
 
 int CoucheInterface::LireSensPort(int port) {

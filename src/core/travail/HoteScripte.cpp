@@ -1,4 +1,4 @@
-#include "HoteScripte.h"
+#include "core/travail/HoteScripte.h"
 
 namespace pelavorine {
 
@@ -9,7 +9,9 @@ QStringList HoteScripte::Textes(Genre genre) const {
     return textes;
 }
 
-void HoteScripte::LigneInfo(const QString& texte) { messages.push_back({Genre::LigneInfo, texte}); }
+void HoteScripte::LigneInfo(const QString& texte) {
+    messages.push_back({Genre::LigneInfo, texte});
+}
 
 void HoteScripte::LigneSysteme(const QString& texte) {
     messages.push_back({Genre::LigneSysteme, texte});
@@ -27,7 +29,9 @@ bool HoteScripte::Interrompu() {
     return interrompre;
 }
 
-void HoteScripte::MontrerErreur(const QString& texte) { messages.push_back({Genre::Erreur, texte}); }
+void HoteScripte::MontrerErreur(const QString& texte) {
+    messages.push_back({Genre::Erreur, texte});
+}
 
 void HoteScripte::MontrerInformation(const QString& texte) {
     messages.push_back({Genre::Information, texte});

@@ -1,16 +1,17 @@
 #pragma once
 
-#include "acquisition/CoucheInterface.h"
-#include "acquisition/ParametresAcquisition.h"
-#include "files/BlocEnregistrement.h"
-#include "files/ReglagesExportTexte.h"
-#include "store/DescriptionVoies.h"
-#include "store/EnvironnementTable.h"
-#include "store/Genres.h"
-#include "store/ReglagesNombres.h"
-#include "store/TableVariables.h"
-#include "windows/EtatBureau.h"
-#include "windows/TableFenetres.h"
+#include "core/format/BlocEnregistrement.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/interface/ParametresAcquisition.h"
+#include "core/store/Demandes.h"
+#include "core/store/DescriptionVoies.h"
+#include "core/store/EnvironnementTable.h"
+#include "core/store/Genres.h"
+#include "core/store/ReglagesNombres.h"
+#include "core/store/TableVariables.h"
+#include "core/travail/ReglagesExportTexte.h"
+#include "core/windows/EtatBureau.h"
+#include "core/windows/TableFenetres.h"
 
 #include <QString>
 #include <cstdint>
@@ -87,16 +88,17 @@ public:
     // A new empty work: the variables of the interface's channels, window 1 over T.
     void PreparerNouveauTravail();
 
-    std::uint16_t Demandes() const { return demandes_; }
+    std::uint16_t Demandes() const { return demandes_.Bits(); }
+    MotDemandes& MotDesDemandes() { return demandes_; }
     // Returns the pending requests and clears them (the desk's idle processing).
-    std::uint16_t PrendreDemandes();
+    std::uint16_t PrendreDemandes() { return demandes_.Prendre(); }
     // Withdraws some pending requests.
-    void EffacerDemandes(std::uint16_t bits) { demandes_ &= static_cast<std::uint16_t>(~bits); }
+    void EffacerDemandes(std::uint16_t bits) { demandes_.Effacer(bits); }
 
     // EnvironnementTable
     std::uint16_t Options() const override { return options; }
     double IntervalleEchantillonnage() const override { return parametres_.periode; }
-    void DemanderMiseAJour(std::uint16_t bits) override;
+    void DemanderMiseAJour(std::uint16_t bits) override { demandes_.Demander(bits); }
     bool DemarrageTermine() const override { return !demarrage; }
     FenetresVariables& Fenetres() override { return fenetres_; }
     const FenetresVariables& Fenetres() const override { return fenetres_; }
@@ -107,6 +109,7 @@ public:
 
 private:
     Hote& hote_;
+    MotDemandes demandes_;
     DescriptionVoies voies_;
     pelavorine::TableFenetres fenetres_;
     ParametresAcquisition parametres_;
@@ -114,7 +117,6 @@ private:
     CoucheInterface interface_;
     std::unique_ptr<MoteurCalcul> moteur_;
     std::unique_ptr<FeuilleCalcul> feuille_;
-    std::uint16_t demandes_ = 0;
 };
 
 } // namespace pelavorine

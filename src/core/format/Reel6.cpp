@@ -1,4 +1,4 @@
-#include "files/Reel6.h"
+#include "core/format/Reel6.h"
 
 #include <cmath>
 #include <cstdint>

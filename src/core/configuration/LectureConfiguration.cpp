@@ -1,11 +1,12 @@
-#include "LectureConfiguration.h"
+#include "core/configuration/LectureConfiguration.h"
 
-#include "Hote.h"
-#include "Travail.h"
-#include "store/Configuration.h"
-#include "store/Genres.h"
-#include "store/StockageConfiguration.h"
-#include "store/Teintes.h"
+#include "core/configuration/Configuration.h"
+#include "core/configuration/StockageConfiguration.h"
+#include "core/configuration/Teintes.h"
+#include "core/interface/CoucheInterface.h"
+#include "core/store/Genres.h"
+#include "core/store/Hote.h"
+#include "core/travail/Travail.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -162,6 +163,24 @@ void LectureConfiguration::LireFichiers() {
     }
     config_.dossierTravail = config_.DossierUtilisable(config_.dossierTravail);
     config_.dossierImages = config_.DossierUtilisable(config_.dossierImages);
+}
+
+bool LectureConfiguration::DemarrerInterface() {
+    CoucheInterface& couche = travail_.Interface();
+    const QString stockee =
+        stockage_.LireTexte(kSysteme, QStringLiteral("Acquisition")).value_or(QString());
+    couche.Demarrer(stockee, [this](const QString& souche, CoucheInterface::ReglagesSysteme& r) {
+        config_.systeme = souche;
+        config_.adresse = r.adresse;
+        config_.adresse2 = r.adresse2;
+        config_.tempo = r.tempo;
+        LireReglagesSysteme(); // keeps the values that are not stored
+        r = {config_.adresse, config_.adresse2, config_.tempo};
+    });
+    config_.systeme = couche.SoucheConfiguree();
+    config_.interfacePresente = !couche.SansSysteme();
+    config_.descriptionSysteme = couche.NomSysteme();
+    return config_.interfacePresente;
 }
 
 void LectureConfiguration::LireReglagesSysteme() {

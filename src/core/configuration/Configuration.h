@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/ModulesExternes.h"
+#include "core/configuration/ModulesExternes.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "files/EcrivainBinaire.h"
+#include "core/format/EcrivainBinaire.h"
 
 #include <algorithm>
 #include <bit>

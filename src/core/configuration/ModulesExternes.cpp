@@ -1,7 +1,7 @@
-#include "ModulesExternes.h"
+#include "core/configuration/ModulesExternes.h"
 
-#include "store/StockageConfiguration.h"
-#include "texte/CodageTexte.h"
+#include "core/configuration/StockageConfiguration.h"
+#include "core/texte/CodageTexte.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "StockageConfiguration.h"
+#include "core/configuration/StockageConfiguration.h"
 
 #include <QLocale>
 #include <QStandardPaths>

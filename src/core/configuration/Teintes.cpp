@@ -1,6 +1,6 @@
-#include "Teintes.h"
+#include "core/configuration/Teintes.h"
 
-#include "store/Couleurs.h"
+#include "core/store/Couleurs.h"
 
 #include <QCoreApplication>
 #include <array>

@@ -1,4 +1,4 @@
-#include "files/LecteurBinaire.h"
+#include "core/format/LecteurBinaire.h"
 
 #include <algorithm>
 #include <bit>

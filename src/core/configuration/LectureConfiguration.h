@@ -45,6 +45,12 @@ public:
     void LireHistorique();
     void EcrireHistorique();
 
+    // The acquisition system of the configuration: the libraries are listed, the stored stem
+    // (or the first answering library) is selected and loaded with the values stored under
+    // its stem, and the configuration notes the system found. The work's channels are not
+    // changed. True when a system is in use.
+    bool DemarrerInterface();
+
     // "Adresse", "Adresse2" and "Tempo" under the chosen system's stem.
     void LireReglagesSysteme();
     void EcrireReglagesSysteme();

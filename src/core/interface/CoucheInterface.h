@@ -1,7 +1,7 @@
 #pragma once
 
-#include "acquisition/PortsLogiques.h"
-#include "store/DescriptionVoies.h"
+#include "core/interface/PortsLogiques.h"
+#include "core/store/DescriptionVoies.h"
 
 #include <pelavorine/interface.h>
 
@@ -164,6 +164,15 @@ public:
     // " name [c E/S : period µs] - second text"; `tient` says whether a text fits the line.
     QString TexteLigneSysteme(int voiesEnService,
                               const std::function<bool(const QString&)>& tient) const;
+    // The system line without a text of its own: " " + the system name; " [n E/S : xµs]"
+    // when the minimal interval is known and some inputs or outputs are active; " - " + the
+    // identification (at most 18 characters) when a system is selected and the whole still
+    // fits.
+    static QString LigneSysteme(const QString& systeme, int nbEntreesSorties,
+                                double intervalleMinimal, bool systemeChoisi,
+                                const QString& identification,
+                                const std::function<bool(const QString&)>& tient);
+    static constexpr int LongueurIdentification = 18;
     // The inputs in service (mode not inactive) and the outputs emitted during acquisition.
     int VoiesEnService(const TableVariables& variables) const;
 
