@@ -18,19 +18,15 @@ bool AnalyseurOptions::Analyser(const QStringList& arguments, OptionsAnalysees& 
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (!a.startsWith(QLatin1String("--"))) {
-            if (i == 0 && fichier_ != SousCommande::Fichier::Aucun) {
+            if (i == 0) {
                 resultat.fichier = a;
-            } else if (resultat.fichier) {
-                erreur = tr("un seul fichier à lire : %1").arg(a);
-                return false;
-            } else {
-                erreur = fichier_ == SousCommande::Fichier::Aucun
-                             ? tr("argument inattendu : %1").arg(a)
-                             : tr("argument inattendu : %1 (le fichier se place juste après %2)")
-                                   .arg(a, nom_);
-                return false;
+                continue;
             }
-            continue;
+            erreur = resultat.fichier
+                         ? tr("un seul fichier à lire : %1").arg(a)
+                         : tr("argument inattendu : %1 (le fichier se place juste après %2)")
+                               .arg(a, nom_);
+            return false;
         }
         const DefinitionOption* d = Definition(a);
         if (!d) {

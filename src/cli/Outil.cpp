@@ -40,10 +40,9 @@ QString Outil::Usage() const {
     QString texte = tr("Usage :\n");
     for (const auto& c : commandes_) {
         QStringList elements;
-        if (c->PlaceFichier() == SousCommande::Fichier::Facultatif)
-            elements << '[' + tr("FICHIER") + ']';
-        else if (c->PlaceFichier() == SousCommande::Fichier::Obligatoire)
-            elements << tr("FICHIER");
+        elements << (c->PlaceFichier() == SousCommande::Fichier::Obligatoire
+                         ? tr("FICHIER")
+                         : '[' + tr("FICHIER") + ']');
         // run's options come first, as they are applied before the subcommand's own.
         if (!c->OptionsDeRun().isEmpty()) elements << tr("[options de run]");
         for (const DefinitionOption& d : c->Options())

@@ -14,12 +14,12 @@ namespace pelavorine::cli {
 // declares to the shared parser, and what it does with the options parsed.
 class SousCommande {
 public:
-    enum class Fichier { Aucun, Facultatif, Obligatoire };
+    enum class Fichier { Facultatif, Obligatoire };
 
     virtual ~SousCommande() = default;
 
     virtual QString Nom() const = 0;
-    // The file is the word right after the subcommand's name, or nothing.
+    // The file is the word right after the subcommand's name.
     virtual Fichier PlaceFichier() const = 0;
     // The options it declares itself; the parser looks them up first.
     virtual QList<DefinitionOption> Options() const = 0;
