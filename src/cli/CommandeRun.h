@@ -7,7 +7,7 @@ namespace pelavorine::cli {
 // "pelavorine-cli run": reads the file given or builds a new work, applies the options in the
 // order written, runs the calculation sheet as the desk's "Lancer les calculs" does, saves the
 // work when asked, then shows the results and the variables, for a person or as one JSON
-// document. It is the other subcommands' base: nothing of its own between the two steps.
+// document. Its steps are those every subcommand over a work shares; it adds nothing between.
 class CommandeRun : public SousCommandeTravail {
 public:
     QString Nom() const override { return QStringLiteral("run"); }

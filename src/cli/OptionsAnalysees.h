@@ -12,7 +12,6 @@ struct OptionsAnalysees {
     struct Donnee {
         QString nom;
         QString valeur; // empty for a flag
-        bool operator==(const Donnee&) const = default;
     };
 
     std::optional<QString> fichier;
