@@ -1,7 +1,7 @@
-#include "CommandeInfo.h"
+#include "cli/CommandeInfo.h"
 
-#include "HoteConsole.h"
-#include "SortieRun.h"
+#include "cli/HoteConsole.h"
+#include "cli/SortieRun.h"
 #include "core/files/FichierTravail.h"
 #include "core/files/InventaireFichier.h"
 #include "core/travail/Travail.h"
@@ -102,30 +102,17 @@ QString TexteLisible(const Travail& travail, const QString& nom, const Lecture& 
 
 } // namespace
 
-bool CommandeInfo::Analyser(const QStringList& arguments, QString& erreur) {
-    for (const QString& a : arguments) {
-        if (a == QLatin1String("--json")) {
-            json_ = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            erreur = QStringLiteral("option inconnue : %1").arg(a);
-            return false;
-        } else if (!fichier_.isEmpty()) {
-            erreur = QStringLiteral("un seul fichier à lire : %1").arg(a);
-            return false;
-        } else {
-            fichier_ = a;
-        }
-    }
-    if (fichier_.isEmpty()) erreur = QStringLiteral("fichier manquant");
-    return !fichier_.isEmpty();
+QList<DefinitionOption> CommandeInfo::Options() const {
+    return {{QStringLiteral("--json"), QString()}};
 }
 
-int CommandeInfo::Executer() {
+int CommandeInfo::Executer(const OptionsAnalysees& options, QTextStream& sortie) {
+    const QString& nom = *options.fichier;
     HoteConsole hote;
     Travail travail(hote);
     Lecture l;
-    QFile fichier(fichier_);
-    if (!QFileInfo(fichier_).isFile() || !fichier.open(QIODevice::ReadOnly)) {
+    QFile fichier(nom);
+    if (!QFileInfo(nom).isFile() || !fichier.open(QIODevice::ReadOnly)) {
         l.inventaire.code = FichierTravail::ErreurFichierAbsent;
     } else {
         const QByteArray octets = fichier.readAll();
@@ -148,8 +135,8 @@ int CommandeInfo::Executer() {
     l.enTeteLu = i.code == 0 || i.positionErreur > 0;
     if (i.code != 0) l.erreur = ErreurRun{0, 0, i.code, FichierTravail::MessageErreur(i.code)};
 
-    QTextStream out(stdout);
-    out << (json_ ? DocumentJson(travail, l) : TexteLisible(travail, fichier_, l));
+    sortie << (options.Presente(QStringLiteral("--json")) ? DocumentJson(travail, l)
+                                                          : TexteLisible(travail, nom, l));
     return l.erreur ? 1 : 0;
 }
 

@@ -1,41 +1,22 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <optional>
-
-namespace pelavorine {
-class Travail;
-}
+#include "cli/SousCommandeTravail.h"
 
 namespace pelavorine::cli {
 
 // "pelavorine-cli run": reads the file given or builds a new work, applies the options in the
 // order written, runs the calculation sheet as the desk's "Lancer les calculs" does, saves the
 // work when asked, then shows the results and the variables, for a person or as one JSON
-// document.
-class CommandeRun {
+// document. Its steps are those every subcommand over a work shares; it adds nothing between.
+class CommandeRun : public SousCommandeTravail {
 public:
-    // False with a message for a usage error.
-    bool Analyser(const QStringList& arguments, QString& erreur);
-    int Executer();
+    QString Nom() const override { return QStringLiteral("run"); }
+    // run's options are its own.
+    QList<DefinitionOption> Options() const override { return OptionsRun(); }
+    QList<DefinitionOption> OptionsDeRun() const override { return {}; }
 
-private:
-    struct Option {
-        QString nom;
-        QString valeur;
-    };
-    // False with a message when the option cannot be applied (a sheet file missing…).
-    bool Appliquer(Travail& travail, const Option& option, QStringList& lignes,
-                   QString& erreur) const;
-    QStringList NomsMontres(const Travail& travail) const;
-
-    QList<Option> options_;
-    std::optional<QString> fichier_;
-    QString enregistrer_;
-    std::optional<QStringList> montrer_;
-    bool json_ = false;
-    bool acquerir_ = false;
+protected:
+    void Agir(ContexteRun&, const OptionsAnalysees&, AjoutsDocument&) override {}
 };
 
 } // namespace pelavorine::cli

@@ -1,4 +1,4 @@
-#include "DialoguesConsole.h"
+#include "cli/DialoguesConsole.h"
 
 #include "core/travail/ReglagesExportTexte.h"
 #include "core/travail/Travail.h"

@@ -1,4 +1,4 @@
-#include "HoteConsole.h"
+#include "cli/HoteConsole.h"
 
 #include <atomic>
 #include <csignal>

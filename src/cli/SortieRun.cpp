@@ -1,8 +1,9 @@
-#include "SortieRun.h"
+#include "cli/SortieRun.h"
 
 #include "core/store/Nombres.h"
 #include "core/travail/Travail.h"
 
+#include <QJsonArray>
 #include <charconv>
 #include <cmath>
 
@@ -97,14 +98,50 @@ QString VariablesJson(const Travail& travail, const QStringList& noms) {
     return '{' + vars.join(QLatin1Char(',')) + '}';
 }
 
+QString ValeurJson(const QJsonValue& valeur) {
+    switch (valeur.type()) {
+    case QJsonValue::Bool:
+        return valeur.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Double:
+        return Nombre(valeur.toDouble());
+    case QJsonValue::String:
+        return ChaineJson(valeur.toString());
+    case QJsonValue::Array: {
+        QStringList elements;
+        for (const QJsonValue& v : valeur.toArray())
+            elements << ValeurJson(v);
+        return '[' + elements.join(QLatin1Char(',')) + ']';
+    }
+    case QJsonValue::Object: {
+        const QJsonObject objet = valeur.toObject();
+        QStringList champs;
+        for (auto c = objet.begin(); c != objet.end(); ++c)
+            champs << ChaineJson(c.key()) + ':' + ValeurJson(c.value());
+        return '{' + champs.join(QLatin1Char(',')) + '}';
+    }
+    case QJsonValue::Null:
+    case QJsonValue::Undefined:
+        break;
+    }
+    return QStringLiteral("null");
+}
+
 QString DocumentJson(const Travail& travail, const QList<ResultatLigne>& resultats,
-                     const std::optional<ErreurRun>& erreur, const QStringList& noms) {
+                     const std::optional<ErreurRun>& erreur, const QStringList& noms,
+                     const QJsonObject& champs) {
     QStringList r;
     for (const ResultatLigne& l : resultats)
         r << QStringLiteral("{\"line\":%1,\"text\":").arg(l.ligne) + ChaineJson(l.texte) + '}';
-    return QStringLiteral("{\"results\":[") + r.join(QLatin1Char(',')) +
-           QStringLiteral("],\"error\":") + ErreurJson(erreur) + QStringLiteral(",\"variables\":") +
-           VariablesJson(travail, noms) + QStringLiteral("}\n");
+    QString document = QStringLiteral("{\"results\":[") + r.join(QLatin1Char(',')) +
+                       QStringLiteral("],\"error\":") + ErreurJson(erreur) +
+                       QStringLiteral(",\"variables\":") + VariablesJson(travail, noms);
+    for (auto c = champs.begin(); c != champs.end(); ++c) {
+        // run's fields stay run's: a subcommand names its own differently.
+        Q_ASSERT(c.key() != QLatin1String("results") && c.key() != QLatin1String("error") &&
+                 c.key() != QLatin1String("variables"));
+        document += ',' + ChaineJson(c.key()) + ':' + ValeurJson(c.value());
+    }
+    return document + QStringLiteral("}\n");
 }
 
 QString ErreurLisible(const ErreurRun& erreur) {

@@ -34,3 +34,19 @@ verifier("run;a.PL2;b.PL2" 2)
 verifier("run;--save;a.PL2;--save;b.PL2" 2)
 verifier("info" 2)
 verifier("info;a.PL2;--frobnicate" 2)
+
+# The file goes right after the subcommand's name; a word anywhere else is a usage error.
+verifier("run;--points;4;a.PL2" 2)
+verifier("info;--json;a.PL2" 2)
+if(NOT erreurs MATCHES "argument inattendu : a.PL2")
+  message(FATAL_ERROR "no message for the word out of place: ${erreurs}")
+endif()
+
+# --help shows the usage text on the standard output, every subcommand with its options.
+verifier("--help" 0)
+foreach(attendu "pelavorine-cli run \\[FICHIER\\]" "\\[--acquire\\]" "\\[--line TEXTE\\]\\.\\.\\."
+        "\\[--show NOM\\[,NOM\\.\\.\\.\\]\\]" "pelavorine-cli info FICHIER \\[--json\\]")
+  if(NOT sortie MATCHES "${attendu}")
+    message(FATAL_ERROR "'${attendu}' missing from the usage text:\n${sortie}")
+  endif()
+endforeach()
