@@ -546,6 +546,38 @@ TEST_F(ModeleParametresFauxTest, SeuleLaPremiereEntreeActiveDeclenche) {
     EXPECT_EQ(SourcesOffertes(), (std::vector<int>{-1, 1}));
 }
 
+TEST_F(ModeleParametresFauxTest, PeriodeEtDureeTotaleSeSuivent) {
+    Charger(0);
+    Modes({A, A}); // 24.5 µs at least, in whole µs; more with more samples per point
+    const double lue = modele->ChargerAcquis().periode;
+    EXPECT_DOUBLE_EQ(modele->PeriodeSaisie(), lue);
+    const double limite3 = modele->PeriodeLimitee(0, 3);
+    ASSERT_GT(limite3, 25);
+    enum Saisie { Periode, Totale, Echantillons };
+    struct Cas {
+        Saisie saisie;
+        double valeur; // µs, or samples per point
+        bool gardee;
+        double periode;
+    };
+    const Cas cas[] = {
+        {Periode, 500, true, 500},        {Periode, 3, false, 25},
+        {Periode, 1000.4, false, 1000},   {Totale, 1e6, true, 5000},
+        {Totale, 1000, false, 25},        {Echantillons, 3, false, limite3},
+        {Echantillons, 1, true, limite3},
+    };
+    for (const Cas& c : cas) {
+        const int points = 200;
+        bool gardee = false;
+        if (c.saisie == Periode) gardee = modele->SaisirPeriode(c.valeur, 1);
+        if (c.saisie == Totale) gardee = modele->SaisirTotale(c.valeur, points, 1);
+        if (c.saisie == Echantillons) gardee = modele->SaisirEchantillons(int(c.valeur));
+        EXPECT_EQ(gardee, c.gardee) << c.saisie << " " << c.valeur;
+        EXPECT_DOUBLE_EQ(modele->PeriodeSaisie(), c.periode) << c.saisie << " " << c.valeur;
+        EXPECT_DOUBLE_EQ(modele->TotaleSaisie(points), points * c.periode);
+    }
+}
+
 TEST_F(ModeleParametresFauxTest, PeriodeBorneeParLeMinimum) {
     struct Cas {
         const char* souche;
