@@ -2,9 +2,11 @@
 #include "core/acquisition/ReglesParametres.h"
 #include "core/interface/CoucheInterface.h"
 #include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
 #include "core/store/TypeSortie.h"
 #include "core/store/TypeVoie.h"
 #include "core/travail/Travail.h"
+#include "core/windows/TableFenetres.h"
 #include "gui/acquisition/TFicheParametres.h"
 #include "gui/app/Aide.h"
 #include "gui/ui/ChampChaine.h"
@@ -308,6 +310,68 @@ private slots:
         QCOMPARE(p.Entree(0).Nom, nom);
         QCOMPARE(p.travail.Variables().NbPoint(), points);
         QCOMPARE(p.travail.Parametres().periode, periode);
+    }
+
+    // A window box ticked on a page opens the window; a cancel used to leave it open.
+    void cancelClosesTheWindowsTheFormOpened() {
+        enum class Fin { Annuler, Echap, BarreDeTitre, Destruction, Ok };
+        struct Cas {
+            const char* nom;
+            Fin fin;
+            bool gardees;
+        };
+        const QList<Cas> cas = {
+            {"Annuler", Fin::Annuler, false},
+            {"Escape", Fin::Echap, false},
+            {"title bar", Fin::BarreDeTitre, false},
+            {"destroyed", Fin::Destruction, false},
+            {"Ok", Fin::Ok, true},
+        };
+        for (const Cas& c : cas) {
+            Poste p(true);
+            QVERIFY(p.charge);
+            TableVariables& t = p.travail.Variables();
+            const int x = t.CreerVariable(QStringLiteral("X"), 3, genre::Calculee);
+            for (int i = 1; i <= 3; ++i)
+                t.Variable(x)->EcrirePoint(i, i);
+            TableFenetres& fenetres = p.travail.TableDesFenetres();
+            fenetres.Creer(2);
+            fenetres.Activer(1);
+            QCOMPARE(fenetres.MasqueOuvertes(), 0x3u);
+            auto f = std::make_unique<TFicheParametres>(p.travail, p.travail.Interface());
+            f->show();
+            Controle<QCheckBox>(*f, "entreeFenetre3")->setChecked(true);
+            Bouton(*f, "essayer")->click();
+            QVERIFY2(fenetres.Existe(3), c.nom);
+            f->OuvrirPage(Page::PageCourbes, x);
+            QCOMPARE(f->ElementCourant(), x);
+            Controle<QCheckBox>(*f, "courbeFenetre2")->setChecked(true); // open already
+            Controle<QCheckBox>(*f, "courbeFenetre5")->setChecked(true);
+            f->OuvrirPage(Page::PageSorties);
+            Controle<QCheckBox>(*f, "sortieFenetre6")->setChecked(true);
+            f->OuvrirPage(Page::PageFenetres, 5);
+            QCOMPARE(f->ElementCourant(), 5);
+            QCOMPARE(fenetres.MasqueOuvertes(), 0x37u);
+            switch (c.fin) {
+            case Fin::Annuler:
+                Bouton(*f, "annuler")->click();
+                break;
+            case Fin::Echap:
+                QTest::keyClick(f.get(), Qt::Key_Escape);
+                break;
+            case Fin::BarreDeTitre:
+                f->close();
+                break;
+            case Fin::Ok:
+                Bouton(*f, "ok")->click();
+                break;
+            case Fin::Destruction:
+                break;
+            }
+            f.reset();
+            QCOMPARE(fenetres.MasqueOuvertes(), c.gardees ? 0x37u : 0x3u);
+            if (!c.gardees) QCOMPARE(fenetres.FenetreCourante(), 1);
+        }
     }
 
     void restoreBringsTheVariableBack() {

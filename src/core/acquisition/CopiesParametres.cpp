@@ -78,6 +78,9 @@ std::uint16_t CopiesParametres::RemettreVariables(std::map<QString, QString>& no
 
 void CopiesParametres::RemettreFenetres() {
     TableFenetres& table = travail_.TableDesFenetres();
+    // A window box ticked on a page opens its window: the cancel closes it again.
+    for (int k = 1; k <= TableFenetres::NbFenetres; ++k)
+        if (table.Existe(k) && !(fenetresOuvertes_ & TableFenetres::Bit(k))) table.Fermer(k);
     for (const auto& [numero, donnees] : fenetres_)
         if (DonneesFenetre* f = table.Donnees(numero)) *f = donnees;
 }
