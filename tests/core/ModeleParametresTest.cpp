@@ -385,6 +385,47 @@ TEST_F(ModeleParametresTest, AnnulerRemetToutCommeALOuverture) {
     EXPECT_DOUBLE_EQ(travail->Parametres().periode, 400);
 }
 
+// A window box ticked on a page opens its window; a cancel used to leave it open.
+TEST_F(ModeleParametresTest, AnnulerFermeLesFenetresQueLaFicheAOuvertes) {
+    const int x = Table(QStringLiteral("X"), {1, 2, 3});
+    TableFenetres& fenetres = travail->TableDesFenetres();
+    fenetres.Creer(2);
+    fenetres.Activer(1);
+    ASSERT_EQ(fenetres.MasqueOuvertes(), 0x3u);
+    const std::uint32_t ea0 = Entree(0).Fenetres;
+    const auto ouvrir = [&] {
+        modele = std::make_unique<ModeleParametres>(*travail, *couche); // the form opens
+        M::Courbe k = modele->LireCourbe(x);
+        k.fenetres = 0x2 | 0x4; // window 2 was open already
+        ASSERT_EQ(modele->AppliquerCourbe(x, k), "");
+        M::Entree e = modele->LireEntree(0);
+        e.fenetres |= 0x8;
+        ASSERT_EQ(modele->AppliquerEntree(0, e), "");
+        M::Sortie s = modele->LireSortie(1);
+        s.fenetres = 0x10;
+        ASSERT_EQ(modele->AppliquerSortie(1, s), "");
+        // A window the form opened and then edited.
+        M::Fenetre f = modele->LireFenetre(5);
+        f.calibreX = EchelleAxe::NomManuel;
+        f.xmin = -1;
+        f.xmax = 1;
+        ASSERT_EQ(modele->AppliquerFenetre(5, f), "");
+        ASSERT_EQ(fenetres.MasqueOuvertes(), 0x1Fu);
+    };
+    ouvrir();
+    modele->Annuler();
+    EXPECT_EQ(fenetres.MasqueOuvertes(), 0x3u);
+    EXPECT_EQ(fenetres.FenetreCourante(), 1);
+    EXPECT_EQ(Table().Variable(x)->Fenetres, 0u);
+    EXPECT_EQ(Entree(0).Fenetres, ea0);
+
+    // Kept by "Ok": a later cancel leaves them open.
+    ouvrir();
+    modele->Valider();
+    modele->Annuler();
+    EXPECT_EQ(fenetres.MasqueOuvertes(), 0x1Fu);
+}
+
 TEST_F(ModeleParametresTest, RestaurerReprendLaDerniereCopie) {
     const int x = Table(QStringLiteral("X"), {1, 2, 3});
     modele->Noter(x);
@@ -544,6 +585,38 @@ TEST_F(ModeleParametresFauxTest, SeuleLaPremiereEntreeActiveDeclenche) {
     Charger(0, QStringLiteral("TORVA-PCI"));
     Modes({A});
     EXPECT_EQ(SourcesOffertes(), (std::vector<int>{-1, 1}));
+}
+
+TEST_F(ModeleParametresFauxTest, PeriodeEtDureeTotaleSeSuivent) {
+    Charger(0);
+    Modes({A, A}); // 24.5 µs at least, in whole µs; more with more samples per point
+    const double lue = modele->ChargerAcquis().periode;
+    EXPECT_DOUBLE_EQ(modele->PeriodeSaisie(), lue);
+    const double limite3 = modele->PeriodeLimitee(0, 3);
+    ASSERT_GT(limite3, 25);
+    enum Saisie { Periode, Totale, Echantillons };
+    struct Cas {
+        Saisie saisie;
+        double valeur; // µs, or samples per point
+        bool gardee;
+        double periode;
+    };
+    const Cas cas[] = {
+        {Periode, 500, true, 500},        {Periode, 3, false, 25},
+        {Periode, 1000.4, false, 1000},   {Totale, 1e6, true, 5000},
+        {Totale, 1000, false, 25},        {Echantillons, 3, false, limite3},
+        {Echantillons, 1, true, limite3},
+    };
+    for (const Cas& c : cas) {
+        const int points = 200;
+        bool gardee = false;
+        if (c.saisie == Periode) gardee = modele->SaisirPeriode(c.valeur, 1);
+        if (c.saisie == Totale) gardee = modele->SaisirTotale(c.valeur, points, 1);
+        if (c.saisie == Echantillons) gardee = modele->SaisirEchantillons(int(c.valeur));
+        EXPECT_EQ(gardee, c.gardee) << c.saisie << " " << c.valeur;
+        EXPECT_DOUBLE_EQ(modele->PeriodeSaisie(), c.periode) << c.saisie << " " << c.valeur;
+        EXPECT_DOUBLE_EQ(modele->TotaleSaisie(points), points * c.periode);
+    }
 }
 
 TEST_F(ModeleParametresFauxTest, PeriodeBorneeParLeMinimum) {

@@ -384,3 +384,13 @@ TEST_F(TableVariablesTest, AWorkFilePlacesAVariableInItsOwnSlot) {
     EXPECT_EQ(table.CreerVariableEn(slot, "Y", 20, genre::Calculee), slot);
     EXPECT_EQ(Var(slot).Capacite(), 20);
 }
+
+TEST_F(TableVariablesTest, EachVariableKnowsItsSlotAndAStrangerHasNone) {
+    const int x = table.CreerVariable(QStringLiteral("X"), 3, genre::Calculee);
+    ASSERT_EQ(x, table.DerniereCase());
+    for (int slot : {1, table.CaseTemps(), x})
+        EXPECT_EQ(table.CaseDe(table.Variable(slot)), slot) << slot;
+    const TypeId etrangere(table);
+    EXPECT_EQ(table.CaseDe(&etrangere), 0);
+    EXPECT_EQ(table.CaseDe(nullptr), 0);
+}

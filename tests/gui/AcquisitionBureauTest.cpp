@@ -361,7 +361,7 @@ private slots:
                 if (!fiche) return;
                 page = fiche->PageCourante();
                 element = fiche->ElementCourant();
-                fiche->BoutonAnnuler()->click();
+                fiche->findChild<QPushButton*>(QStringLiteral("annuler"))->click();
             });
             k.ouvrir();
             QTRY_VERIFY2(page >= 0, k.nom);
@@ -376,8 +376,8 @@ private slots:
             auto* fiche = qobject_cast<TFicheParametres*>(QApplication::activeModalWidget());
             if (!fiche) return;
             fiche->OuvrirPage(Page::PageEntrees, 1);
-            fiche->ModeAutomatique()->click();
-            fiche->BoutonOk()->click();
+            fiche->findChild<QRadioButton*>(QStringLiteral("modeAutomatique"))->click();
+            fiche->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         });
         b.fenetre->Executer(Commande::Parametres);
         QCOMPARE(b.Entree(1)->Etat, std::uint8_t{TypeVoie::Automatique});

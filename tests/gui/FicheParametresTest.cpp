@@ -2,9 +2,11 @@
 #include "core/acquisition/ReglesParametres.h"
 #include "core/interface/CoucheInterface.h"
 #include "core/store/Genres.h"
+#include "core/store/TableVariables.h"
 #include "core/store/TypeSortie.h"
 #include "core/store/TypeVoie.h"
 #include "core/travail/Travail.h"
+#include "core/windows/TableFenetres.h"
 #include "gui/acquisition/TFicheParametres.h"
 #include "gui/app/Aide.h"
 #include "gui/ui/ChampChaine.h"
@@ -12,7 +14,6 @@
 #include "gui/ui/ChampReel.h"
 #include "gui/ui/HoteBureau.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -60,10 +61,29 @@ struct Poste {
     TypeSortie& Sortie(int n) { return *regles::Sortie(travail.Variables(), n); }
 };
 
-QStringList Onglets(const TFicheParametres& f) {
+// The form's control of that name (every control of the form has one).
+template <class T> T* Controle(const QWidget& f, const char* nom) {
+    T* c = f.findChild<T*>(QString::fromLatin1(nom));
+    if (!c) qFatal("pas de contrôle %s", nom);
+    return c;
+}
+QPushButton* Bouton(const QWidget& f, const char* nom) {
+    return Controle<QPushButton>(f, nom);
+}
+QComboBox* Liste(const QWidget& f, const char* nom) {
+    return Controle<QComboBox>(f, nom);
+}
+ChampReel* Reel(const QWidget& f, const char* nom) {
+    return Controle<ChampReel>(f, nom);
+}
+QTabWidget* Onglets(const QWidget& f) {
+    return Controle<QTabWidget>(f, "onglets");
+}
+
+QStringList TextesOnglets(const TFicheParametres& f) {
     QStringList t;
-    for (int i = 0; i < f.Onglets()->count(); ++i)
-        t << f.Onglets()->tabText(i);
+    for (int i = 0; i < Onglets(f)->count(); ++i)
+        t << Onglets(f)->tabText(i);
     return t;
 }
 
@@ -79,11 +99,14 @@ void Choisir(QComboBox* liste, const QString& texte) {
     liste->setCurrentIndex(i);
 }
 
+// The item button of a page's row ("rangeeEntrees", 3).
+QPushButton* BoutonElement(const QWidget& f, const char* rangee, int numero) {
+    return Bouton(f, qPrintable(QString::fromLatin1(rangee) + QString::number(numero)));
+}
+
 // Clicks the item button of a page, as the user does.
-void Cliquer(QButtonGroup* groupe, int numero) {
-    QAbstractButton* b = groupe->button(numero);
-    QVERIFY(b);
-    b->click();
+void Cliquer(const QWidget& f, const char* rangee, int numero) {
+    BoutonElement(f, rangee, numero)->click();
 }
 
 // Types a text in an edit and leaves it (Enter reads it).
@@ -116,27 +139,27 @@ private slots:
             TFicheParametres f(p.travail, p.travail.Interface());
             QCOMPARE(f.windowTitle(), QStringLiteral(" Réglage des paramètres"));
             QCOMPARE(f.PageCourante(), Page::PageEntrees);
-            Cliquer(f.BoutonsEntrees(), 1);
+            Cliquer(f, "rangeeEntrees", 1);
             QCOMPARE(f.ElementCourant(), 1);
-            f.VariableEntree().nom->setText(QStringLiteral("Pression"));
-            f.ModePasAPas()->setChecked(true);
-            QVERIFY(f.Lecture()->isVisibleTo(&f));
-            Choisir(f.Lecture(), QStringLiteral("Moyenne"));
-            QVERIFY(f.BoutonEssayer()->isEnabled());
+            Controle<QLineEdit>(f, "entreeNom")->setText(QStringLiteral("Pression"));
+            Controle<QRadioButton>(f, "modePasAPas")->setChecked(true);
+            QVERIFY(Liste(f, "lecture")->isVisibleTo(&f));
+            Choisir(Liste(f, "lecture"), QStringLiteral("Moyenne"));
+            QVERIFY(Bouton(f, "essayer")->isEnabled());
 
             f.OuvrirPage(Page::PageAcquis);
-            QCOMPARE(f.Onglets()->currentIndex(), 1);
+            QCOMPARE(Onglets(f)->currentIndex(), 1);
             // Leaving the page applied the input.
             QCOMPARE(p.Entree(1).Nom, QStringLiteral("Pression"));
-            Saisir(f.Points(), QStringLiteral("500"));
-            f.UnitePeriode()->setCurrentIndex(1); // ms
-            Saisir(f.Periode(), QStringLiteral("2"));
-            f.UniteTotale()->setCurrentIndex(2); // s
-            QCOMPARE(f.Totale()->text(), QStringLiteral("1"));
-            f.Permanent()->setChecked(true);
-            QVERIFY(f.InhiberCalculs()->isEnabled());
-            f.Ajouter()->setChecked(true);
-            f.BoutonOk()->click();
+            Saisir(Controle<ChampEntier>(f, "points"), QStringLiteral("500"));
+            Liste(f, "unitePeriode")->setCurrentIndex(1); // ms
+            Saisir(Reel(f, "periode"), QStringLiteral("2"));
+            Liste(f, "uniteTotale")->setCurrentIndex(2); // s
+            QCOMPARE(Reel(f, "totale")->text(), QStringLiteral("1"));
+            Controle<QCheckBox>(f, "permanent")->setChecked(true);
+            QVERIFY(Controle<QCheckBox>(f, "inhiberCalculs")->isEnabled());
+            Controle<QRadioButton>(f, "ajouter")->setChecked(true);
+            Bouton(f, "ok")->click();
             QCOMPARE(f.result(), int(QDialog::Accepted));
         }
         QVERIFY(boites.textes.isEmpty());
@@ -151,17 +174,17 @@ private slots:
 
         TFicheParametres f(p.travail, p.travail.Interface());
         f.OuvrirPage(Page::PageEntrees, 1);
-        QCOMPARE(f.VariableEntree().nom->text(), QStringLiteral("Pression"));
-        QVERIFY(f.ModePasAPas()->isChecked());
-        QCOMPARE(f.Lecture()->currentText(), QStringLiteral("Moyenne"));
+        QCOMPARE(Controle<QLineEdit>(f, "entreeNom")->text(), QStringLiteral("Pression"));
+        QVERIFY(Controle<QRadioButton>(f, "modePasAPas")->isChecked());
+        QCOMPARE(Liste(f, "lecture")->currentText(), QStringLiteral("Moyenne"));
         f.OuvrirPage(Page::PageAcquis);
-        QCOMPARE(f.Points()->text(), QStringLiteral("500"));
-        QCOMPARE(f.UnitePeriode()->currentIndex(), 1);
-        QCOMPARE(f.Periode()->text(), QStringLiteral("2"));
-        QVERIFY(f.Permanent()->isChecked());
-        QVERIFY(f.Ajouter()->isChecked());
+        QCOMPARE(Controle<ChampEntier>(f, "points")->text(), QStringLiteral("500"));
+        QCOMPARE(Liste(f, "unitePeriode")->currentIndex(), 1);
+        QCOMPARE(Reel(f, "periode")->text(), QStringLiteral("2"));
+        QVERIFY(Controle<QCheckBox>(f, "permanent")->isChecked());
+        QVERIFY(Controle<QRadioButton>(f, "ajouter")->isChecked());
         // Nothing changed: closing with "Ok" requests nothing.
-        QVERIFY(!f.BoutonEssayer()->isEnabled());
+        QVERIFY(!Bouton(f, "essayer")->isEnabled());
     }
 
     void triggerGoesThroughTheForm() {
@@ -187,25 +210,27 @@ private slots:
             {
                 TFicheParametres f(p.travail, p.travail.Interface());
                 f.OuvrirPage(Page::PageAcquis);
-                QVERIFY(f.GroupeDeclenchement()->isEnabled());
-                QVERIFY(!f.ReglagesNiveau()->isVisibleTo(&f)); // " Aucune"
-                Choisir(f.Source(), c.source);
-                QCOMPARE(f.ReglagesNiveau()->isVisibleTo(&f), c.source == 0);
-                QCOMPARE(f.ReglagesBits()->isVisibleTo(&f), c.source == 10);
-                QCOMPARE(f.Condition()->isVisibleTo(&f), c.source != 70);
+                QVERIFY(Controle<QGroupBox>(f, "declenchement")->isEnabled());
+                QVERIFY(!Controle<QWidget>(f, "reglagesNiveau")->isVisibleTo(&f)); // " Aucune"
+                Choisir(Liste(f, "source"), c.source);
+                QCOMPARE(Controle<QWidget>(f, "reglagesNiveau")->isVisibleTo(&f), c.source == 0);
+                QCOMPARE(Controle<QWidget>(f, "reglagesBits")->isVisibleTo(&f), c.source == 10);
+                QCOMPARE(Liste(f, "condition")->isVisibleTo(&f), c.source != 70);
                 if (c.source == 0) {
-                    QCOMPARE(f.UniteNiveau()->text(), p.Entree(0).Unite);
-                    f.Niveau()->setText(c.niveau);
+                    QCOMPARE(Controle<QLabel>(f, "uniteNiveau")->text(), p.Entree(0).Unite);
+                    Reel(f, "niveau")->setText(c.niveau);
                 }
                 if (c.source == 10) {
-                    QCOMPARE(f.LibelleBits()->text(),
+                    QCOMPARE(Controle<QLabel>(f, "libelleBits")->text(),
                              QStringLiteral(" 7   6   5   4   3   2   1   0"));
-                    QCOMPARE(f.Condition()->itemText(1), QStringLiteral("Actif sur état 1"));
+                    QCOMPARE(Liste(f, "condition")->itemText(1),
+                             QStringLiteral("Actif sur état 1"));
                 }
                 for (int k = 0; k < 8; ++k)
-                    f.Bits()[static_cast<std::size_t>(k)]->setChecked(c.bits & (1 << k));
-                if (c.source != 70) f.Condition()->setCurrentIndex(c.condition);
-                f.BoutonOk()->click();
+                    Controle<QCheckBox>(f, qPrintable(QStringLiteral("bit%1").arg(k)))
+                        ->setChecked(c.bits & (1 << k));
+                if (c.source != 70) Liste(f, "condition")->setCurrentIndex(c.condition);
+                Bouton(f, "ok")->click();
             }
             const ParametresAcquisition& a = p.travail.Parametres();
             QCOMPARE(int(a.sourceDeclenchement), c.source);
@@ -216,12 +241,13 @@ private slots:
 
             TFicheParametres f(p.travail, p.travail.Interface());
             f.OuvrirPage(Page::PageAcquis);
-            QCOMPARE(f.Source()->currentData().toInt(), c.source);
-            if (c.source != 70) QCOMPARE(f.Condition()->currentIndex(), c.condition);
-            if (c.source == 0) QCOMPARE(f.Niveau()->text(), c.niveau);
+            QCOMPARE(Liste(f, "source")->currentData().toInt(), c.source);
+            if (c.source != 70) QCOMPARE(Liste(f, "condition")->currentIndex(), c.condition);
+            if (c.source == 0) QCOMPARE(Reel(f, "niveau")->text(), c.niveau);
             for (int k = 0; k < 8; ++k)
-                QCOMPARE(f.Bits()[static_cast<std::size_t>(k)]->isChecked(),
-                         bool(c.bits & (1 << k)));
+                QCOMPARE(
+                    Controle<QCheckBox>(f, qPrintable(QStringLiteral("bit%1").arg(k)))->isChecked(),
+                    bool(c.bits & (1 << k)));
         }
     }
 
@@ -230,25 +256,27 @@ private slots:
         QVERIFY(p.charge);
         TFicheParametres f(p.travail, p.travail.Interface());
         f.OuvrirPage(Page::PageAcquis);
-        Saisir(f.Points(), QStringLiteral("1000"));
-        f.UnitePeriode()->setCurrentIndex(0); // µs
-        f.UniteTotale()->setCurrentIndex(1);  // ms
+        Saisir(Controle<ChampEntier>(f, "points"), QStringLiteral("1000"));
+        Liste(f, "unitePeriode")->setCurrentIndex(0); // µs
+        Liste(f, "uniteTotale")->setCurrentIndex(1);  // ms
 
-        Saisir(f.Periode(), QStringLiteral("500"));
-        QCOMPARE(f.Totale()->text(), QStringLiteral("500"));
-        Saisir(f.Totale(), QStringLiteral("2000"));
-        QCOMPARE(f.Periode()->text(), QStringLiteral("2000"));
-        Saisir(f.Points(), QStringLiteral("10"));
-        QCOMPARE(f.Totale()->text(), QStringLiteral("20"));
+        Saisir(Reel(f, "periode"), QStringLiteral("500"));
+        QCOMPARE(Reel(f, "totale")->text(), QStringLiteral("500"));
+        Saisir(Reel(f, "totale"), QStringLiteral("2000"));
+        QCOMPARE(Reel(f, "periode")->text(), QStringLiteral("2000"));
+        Saisir(Controle<ChampEntier>(f, "points"), QStringLiteral("10"));
+        QCOMPARE(Reel(f, "totale")->text(), QStringLiteral("20"));
 
         // A period below the interface's limit is raised to it, and the total follows.
-        Saisir(f.Periode(), QStringLiteral("0.001"));
-        const double periode = f.Periode()->Valeur();
-        QVERIFY(periode >= f.Modele().PeriodeMinimale(1));
+        Saisir(Reel(f, "periode"), QStringLiteral("0.001"));
+        const double periode = Reel(f, "periode")->Valeur();
+        QVERIFY(periode >= ModeleParametres(p.travail, p.travail.Interface()).PeriodeMinimale(1));
         QVERIFY(periode > 0.001);
-        QCOMPARE(f.Totale()->Valeur(), 10 * periode / 1000);
-        QVERIFY(f.IndicationPeriode()->text().startsWith(QStringLiteral("LIMITES : ")));
-        f.BoutonOk()->click();
+        QCOMPARE(Reel(f, "totale")->Valeur(), 10 * periode / 1000);
+        QVERIFY(Controle<QLabel>(f, "indicationPeriode")
+                    ->text()
+                    .startsWith(QStringLiteral("LIMITES : ")));
+        Bouton(f, "ok")->click();
         QCOMPARE(p.travail.Parametres().periode, periode);
     }
 
@@ -260,20 +288,20 @@ private slots:
         const double periode = p.travail.Parametres().periode;
         TFicheParametres f(p.travail, p.travail.Interface());
         f.show();
-        f.VariableEntree().nom->setText(QStringLiteral("Essai"));
-        f.BoutonEssayer()->click();
+        Controle<QLineEdit>(f, "entreeNom")->setText(QStringLiteral("Essai"));
+        Bouton(f, "essayer")->click();
         QCOMPARE(p.Entree(0).Nom, QStringLiteral("Essai"));
-        QVERIFY(!f.BoutonEssayer()->isEnabled());
+        QVERIFY(!Bouton(f, "essayer")->isEnabled());
         f.OuvrirPage(Page::PageAcquis);
-        Saisir(f.Points(), QString::number(points / 2));
-        Saisir(f.Periode(), QString::number(f.Periode()->Valeur() * 3));
-        f.BoutonEssayer()->click();
+        Saisir(Controle<ChampEntier>(f, "points"), QString::number(points / 2));
+        Saisir(Reel(f, "periode"), QString::number(Reel(f, "periode")->Valeur() * 3));
+        Bouton(f, "essayer")->click();
         QCOMPARE(p.travail.Variables().NbPoint(), points / 2);
         QVERIFY(p.travail.Parametres().periode != periode);
 
         // Enter is not "Ok", even on a focused button.
-        f.BoutonOk()->setFocus();
-        QTest::keyClick(f.BoutonOk(), Qt::Key_Return);
+        Bouton(f, "ok")->setFocus();
+        QTest::keyClick(Bouton(f, "ok"), Qt::Key_Return);
         QTest::keyClick(&f, Qt::Key_Enter);
         QVERIFY(f.isVisible());
         QTest::keyClick(&f, Qt::Key_Escape);
@@ -284,6 +312,68 @@ private slots:
         QCOMPARE(p.travail.Parametres().periode, periode);
     }
 
+    // A window box ticked on a page opens the window; a cancel used to leave it open.
+    void cancelClosesTheWindowsTheFormOpened() {
+        enum class Fin { Annuler, Echap, BarreDeTitre, Destruction, Ok };
+        struct Cas {
+            const char* nom;
+            Fin fin;
+            bool gardees;
+        };
+        const QList<Cas> cas = {
+            {"Annuler", Fin::Annuler, false},
+            {"Escape", Fin::Echap, false},
+            {"title bar", Fin::BarreDeTitre, false},
+            {"destroyed", Fin::Destruction, false},
+            {"Ok", Fin::Ok, true},
+        };
+        for (const Cas& c : cas) {
+            Poste p(true);
+            QVERIFY(p.charge);
+            TableVariables& t = p.travail.Variables();
+            const int x = t.CreerVariable(QStringLiteral("X"), 3, genre::Calculee);
+            for (int i = 1; i <= 3; ++i)
+                t.Variable(x)->EcrirePoint(i, i);
+            TableFenetres& fenetres = p.travail.TableDesFenetres();
+            fenetres.Creer(2);
+            fenetres.Activer(1);
+            QCOMPARE(fenetres.MasqueOuvertes(), 0x3u);
+            auto f = std::make_unique<TFicheParametres>(p.travail, p.travail.Interface());
+            f->show();
+            Controle<QCheckBox>(*f, "entreeFenetre3")->setChecked(true);
+            Bouton(*f, "essayer")->click();
+            QVERIFY2(fenetres.Existe(3), c.nom);
+            f->OuvrirPage(Page::PageCourbes, x);
+            QCOMPARE(f->ElementCourant(), x);
+            Controle<QCheckBox>(*f, "courbeFenetre2")->setChecked(true); // open already
+            Controle<QCheckBox>(*f, "courbeFenetre5")->setChecked(true);
+            f->OuvrirPage(Page::PageSorties);
+            Controle<QCheckBox>(*f, "sortieFenetre6")->setChecked(true);
+            f->OuvrirPage(Page::PageFenetres, 5);
+            QCOMPARE(f->ElementCourant(), 5);
+            QCOMPARE(fenetres.MasqueOuvertes(), 0x37u);
+            switch (c.fin) {
+            case Fin::Annuler:
+                Bouton(*f, "annuler")->click();
+                break;
+            case Fin::Echap:
+                QTest::keyClick(f.get(), Qt::Key_Escape);
+                break;
+            case Fin::BarreDeTitre:
+                f->close();
+                break;
+            case Fin::Ok:
+                Bouton(*f, "ok")->click();
+                break;
+            case Fin::Destruction:
+                break;
+            }
+            f.reset();
+            QCOMPARE(fenetres.MasqueOuvertes(), c.gardees ? 0x37u : 0x3u);
+            if (!c.gardees) QCOMPARE(fenetres.FenetreCourante(), 1);
+        }
+    }
+
     void restoreBringsTheVariableBack() {
         Poste p(true);
         QVERIFY(p.charge);
@@ -291,24 +381,24 @@ private slots:
         const QString unite = p.Entree(0).Unite;
         TFicheParametres f(p.travail, p.travail.Interface());
         // Applied by "Essayer", then restored.
-        f.VariableEntree().nom->setText(QStringLiteral("Essai"));
-        f.VariableEntree().unite->setText(QStringLiteral("mbar"));
-        f.BoutonEssayer()->click();
+        Controle<QLineEdit>(f, "entreeNom")->setText(QStringLiteral("Essai"));
+        Controle<QLineEdit>(f, "entreeUnite")->setText(QStringLiteral("mbar"));
+        Bouton(f, "essayer")->click();
         QCOMPARE(p.Entree(0).Unite, QStringLiteral("mbar"));
-        f.BoutonRestaurer()->click();
+        Bouton(f, "restaurer")->click();
         QCOMPARE(p.Entree(0).Nom, nom);
         QCOMPARE(p.Entree(0).Unite, unite);
-        QCOMPARE(f.VariableEntree().nom->text(), nom);
-        QCOMPARE(f.VariableEntree().unite->text(), unite);
+        QCOMPARE(Controle<QLineEdit>(f, "entreeNom")->text(), nom);
+        QCOMPARE(Controle<QLineEdit>(f, "entreeUnite")->text(), unite);
         // Typed only: the edit shows the variable again.
-        f.VariableEntree().nom->setText(QStringLiteral("Autre"));
-        f.BoutonRestaurer()->click();
-        QCOMPARE(f.VariableEntree().nom->text(), nom);
-        QVERIFY(!f.BoutonEssayer()->isEnabled());
+        Controle<QLineEdit>(f, "entreeNom")->setText(QStringLiteral("Autre"));
+        Bouton(f, "restaurer")->click();
+        QCOMPARE(Controle<QLineEdit>(f, "entreeNom")->text(), nom);
+        QVERIFY(!Bouton(f, "essayer")->isEnabled());
         // "Acquis" holds no variable to restore.
         f.OuvrirPage(Page::PageAcquis);
-        QVERIFY(!f.BoutonRestaurer()->isEnabled());
-        f.BoutonOk()->click();
+        QVERIFY(!Bouton(f, "restaurer")->isEnabled());
+        Bouton(f, "ok")->click();
         QCOMPARE(p.Entree(0).Nom, nom);
     }
 
@@ -330,19 +420,19 @@ private slots:
             TFicheParametres f(p.travail, p.travail.Interface());
             f.show();
             f.OuvrirPage(Page::PageEntrees, 1);
-            f.VariableEntree().nom->setText(c.nom);
-            f.Onglets()->setCurrentIndex(1); // another page
-            Cliquer(f.BoutonsEntrees(), 0);  // another input
-            f.BoutonOk()->click();
+            Controle<QLineEdit>(f, "entreeNom")->setText(c.nom);
+            Onglets(f)->setCurrentIndex(1); // another page
+            Cliquer(f, "rangeeEntrees", 0); // another input
+            Bouton(f, "ok")->click();
             QCOMPARE(boites.textes, QStringList(3, c.message));
             QVERIFY(f.isVisible());
             QCOMPARE(f.PageCourante(), Page::PageEntrees);
-            QCOMPARE(f.Onglets()->currentIndex(), 0);
+            QCOMPARE(Onglets(f)->currentIndex(), 0);
             QCOMPARE(f.ElementCourant(), 1);
-            QVERIFY(f.BoutonsEntrees()->button(1)->isChecked());
-            QCOMPARE(f.VariableEntree().nom->text(), c.nom);
+            QVERIFY(BoutonElement(f, "rangeeEntrees", 1)->isChecked());
+            QCOMPARE(Controle<QLineEdit>(f, "entreeNom")->text(), c.nom);
             QCOMPARE(p.Entree(1).Nom, nom);
-            f.BoutonAnnuler()->click();
+            Bouton(f, "annuler")->click();
         }
     }
 
@@ -359,21 +449,22 @@ private slots:
             Poste p(c.systeme);
             QCOMPARE(p.charge, c.systeme);
             TFicheParametres f(p.travail, p.travail.Interface());
-            QCOMPARE(Onglets(f), c.onglets);
-            QCOMPARE(f.SortiesPresentes(), c.systeme);
-            QCOMPARE(f.ModeAutomatique()->isVisibleTo(&f), c.systeme);
+            QCOMPARE(TextesOnglets(f), c.onglets);
+            QCOMPARE(f.findChild<QWidget*>(QStringLiteral("pageSorties")) != nullptr, c.systeme);
+            QCOMPARE(Controle<QRadioButton>(f, "modeAutomatique")->isVisibleTo(&f), c.systeme);
             f.OuvrirPage(Page::PageAcquis);
-            QCOMPARE(f.Moyenne()->isEnabled(), c.systeme);
-            QCOMPARE(f.GroupeDeclenchement()->isEnabled(), c.systeme);
-            QCOMPARE(f.GroupeOptions()->isEnabled(), c.systeme);
-            QCOMPARE(f.IndicationPoints()->text(), QStringLiteral("Maximum 10000"));
+            QCOMPARE(Controle<ChampEntier>(f, "moyenne")->isEnabled(), c.systeme);
+            QCOMPARE(Controle<QGroupBox>(f, "declenchement")->isEnabled(), c.systeme);
+            QCOMPARE(Controle<QGroupBox>(f, "options")->isEnabled(), c.systeme);
+            QCOMPARE(Controle<QLabel>(f, "indicationPoints")->text(),
+                     QStringLiteral("Maximum 10000"));
             // Asking for the outputs without them shows the inputs.
             f.OuvrirPage(Page::PageSorties);
             QCOMPARE(f.PageCourante(), c.systeme ? Page::PageSorties : Page::PageEntrees);
             if (!c.systeme) {
                 QStringList lectures;
-                for (int i = 0; i < f.Lecture()->count(); ++i)
-                    lectures << f.Lecture()->itemText(i);
+                for (int i = 0; i < Liste(f, "lecture")->count(); ++i)
+                    lectures << Liste(f, "lecture")->itemText(i);
                 QCOMPARE(lectures, QStringList{"Clavier"});
             }
         }
@@ -392,30 +483,30 @@ private slots:
         {
             TFicheParametres f(p.travail, p.travail.Interface());
             f.OuvrirPage(Page::PageSorties, 1);
-            QCOMPARE(f.Forme()->currentText(), QStringLiteral("Non affectée"));
-            QVERIFY(!f.ReglagesSignal()->isVisibleTo(&f));
-            QVERIFY(!f.Emettre()->isEnabled());
-            Choisir(f.Forme(), QStringLiteral("CRENEAU"));
-            QVERIFY(f.ReglagesSignal()->isVisibleTo(&f));
-            QVERIFY(f.ReglagesForme()->isVisibleTo(&f));
+            QCOMPARE(Liste(f, "forme")->currentText(), QStringLiteral("Non affectée"));
+            QVERIFY(!Controle<QWidget>(f, "reglagesSignal")->isVisibleTo(&f));
+            QVERIFY(!Bouton(f, "emettre")->isEnabled());
+            Choisir(Liste(f, "forme"), QStringLiteral("CRENEAU"));
+            QVERIFY(Controle<QWidget>(f, "reglagesSignal")->isVisibleTo(&f));
+            QVERIFY(Controle<QWidget>(f, "reglagesForme")->isVisibleTo(&f));
             // Emission of one output alone is not offered yet, whatever the form.
-            QVERIFY(!f.Emettre()->isEnabled());
+            QVERIFY(!Bouton(f, "emettre")->isEnabled());
             // A variable as the signal: no periods nor bounds of its own.
-            Choisir(f.Forme(), QVariant(QPoint(6, signal)));
-            QVERIFY(!f.ReglagesForme()->isVisibleTo(&f));
-            Choisir(f.Forme(), QStringLiteral("CRENEAU"));
+            Choisir(Liste(f, "forme"), QVariant(QPoint(6, signal)));
+            QVERIFY(!Controle<QWidget>(f, "reglagesForme")->isVisibleTo(&f));
+            Choisir(Liste(f, "forme"), QStringLiteral("CRENEAU"));
 
             // Bounds beyond the calibre come back within it when the calibre changes.
-            QVERIFY(f.CalibreSortie()->count() >= 2);
-            Saisir(f.Minimum(), QString::number(bas - 100));
-            Saisir(f.Maximum(), QString::number(haut + 100));
-            f.CalibreSortie()->setCurrentIndex(1);
-            QCOMPARE(f.Minimum()->Valeur(), bas);
-            QCOMPARE(f.Maximum()->Valeur(), haut);
-            Saisir(f.Periodes(), QStringLiteral("3"));
-            f.DurantAcquisition()->setChecked(true);
-            f.ValeurFinale()->setChecked(true);
-            f.BoutonOk()->click();
+            QVERIFY(Liste(f, "calibreSortie")->count() >= 2);
+            Saisir(Reel(f, "minimum"), QString::number(bas - 100));
+            Saisir(Reel(f, "maximum"), QString::number(haut + 100));
+            Liste(f, "calibreSortie")->setCurrentIndex(1);
+            QCOMPARE(Reel(f, "minimum")->Valeur(), bas);
+            QCOMPARE(Reel(f, "maximum")->Valeur(), haut);
+            Saisir(Reel(f, "periodes"), QStringLiteral("3"));
+            Controle<QRadioButton>(f, "durantAcquisition")->setChecked(true);
+            Controle<QRadioButton>(f, "valeurFinale")->setChecked(true);
+            Bouton(f, "ok")->click();
         }
         const TypeSortie& s = p.Sortie(1);
         QCOMPARE(int(s.Forme), 2);
@@ -446,15 +537,15 @@ private slots:
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         for (int onglet = 0; onglet < fichiers.size(); ++onglet) {
-            f.Onglets()->setCurrentIndex(onglet);
+            Onglets(f)->setCurrentIndex(onglet);
             pages.chemins.clear();
             QTest::keyClick(&f, Qt::Key_F1);
-            f.BoutonAide()->click();
+            Bouton(f, "aide")->click();
             QCOMPARE(pages.chemins.size(), 2);
             for (const QString& chemin : pages.chemins)
                 QCOMPARE(QFileInfo(chemin).fileName(), fichiers[onglet]);
         }
-        f.BoutonAnnuler()->click();
+        Bouton(f, "annuler")->click();
         Aide::FixerDossier(QString());
     }
 };

@@ -2,7 +2,6 @@
 
 #include "core/acquisition/ReglesParametres.h"
 #include "core/interface/CoucheInterface.h"
-#include "core/store/CopiesVariables.h"
 #include "core/store/Demandes.h"
 #include "core/store/Genres.h"
 #include "core/store/ListeVariables.h"
@@ -75,47 +74,8 @@ QStringList Libelles(const PointsEntree& e, int type, int index) {
 
 } // namespace
 
-struct ModeleParametres::Instantane {
-    std::uint16_t genre = 0;
-    QString nom;
-    int premier = 1;
-    int nbPoints = 0;
-    QString nomAbscisse;
-    QString unite;
-    double decalage = 0;
-    double multiplicateur = 1;
-    bool adaptationEchelle = false;
-    std::int32_t couleur = -1;
-    std::uint8_t style = 0;
-    double minimum = 0, maximum = 0, moyenne = 0;
-    std::uint8_t nbCourbes = 1;
-    bool alloue = false;
-    std::int16_t origine = 0;
-    std::uint16_t etatInterne = 0;
-    std::uint32_t fenetres = 0;
-    std::int16_t reference = 0;
-    int capacite = 0;
-    std::vector<double> valeurs;
-    std::vector<double> abscisse;
-
-    struct Voie {
-        double echelle, decalage;
-        std::uint8_t etat, lecture, calibre, gain, capteur;
-        std::int32_t reglage;
-    };
-    struct Sortie {
-        std::uint8_t forme;
-        double periodes, minimum, maximum;
-        std::uint8_t calibre, mode, apresArret;
-        std::int16_t caseSource;
-    };
-    std::optional<Voie> voie;
-    std::optional<Sortie> sortie;
-};
-
 ModeleParametres::ModeleParametres(Travail& travail, CoucheInterface& couche)
-    : travail_(travail), couche_(couche), parametres_(travail.Parametres()),
-      nbPoints_(travail.Variables().NbPoint()) {}
+    : travail_(travail), couche_(couche), copies_(travail) {}
 
 ModeleParametres::~ModeleParametres() = default;
 
@@ -125,115 +85,15 @@ bool ModeleParametres::SansSysteme() const {
 
 // --- Copies ---
 
-ModeleParametres::Instantane ModeleParametres::Prendre(const TypeId& v) {
-    Instantane i;
-    i.genre = v.Genre;
-    i.nom = v.Nom;
-    i.premier = v.Premier;
-    i.nbPoints = v.NbPoints;
-    i.nomAbscisse = v.NomAbscisse;
-    i.unite = v.Unite;
-    i.decalage = v.Decalage;
-    i.multiplicateur = v.Multiplicateur;
-    i.adaptationEchelle = v.AdaptationEchelle;
-    i.couleur = v.Couleur;
-    i.style = v.Style;
-    i.minimum = v.Minimum;
-    i.maximum = v.Maximum;
-    i.moyenne = v.Moyenne;
-    i.nbCourbes = v.NbCourbes;
-    i.alloue = v.Alloue;
-    i.origine = v.Origine;
-    i.etatInterne = v.EtatInterne;
-    i.fenetres = v.Fenetres;
-    i.reference = v.Reference;
-    i.capacite = v.Capacite();
-    i.valeurs.assign(v.Valeurs().begin(), v.Valeurs().end());
-    i.abscisse = v.DonneesAbscisse();
-    if (const auto* e = dynamic_cast<const TypeVoie*>(&v))
-        i.voie = Instantane::Voie{e->Echelle, e->DecalageCapteur, e->Etat,   e->Lecture, e->Calibre,
-                                  e->Gain,    e->Capteur,         e->Reglage};
-    if (const auto* s = dynamic_cast<const TypeSortie*>(&v))
-        i.sortie =
-            Instantane::Sortie{s->Forme,   s->Periodes,     s->MinimumSignal,    s->MaximumSignal,
-                               s->Calibre, s->ModeEmission, s->ValeurApresArret, s->CaseSource};
-    return i;
-}
-
-void ModeleParametres::Remettre(TypeId& v, const Instantane& i) {
-    v.FixerCapacite(i.capacite);
-    auto valeurs = v.Valeurs();
-    if (i.valeurs.size() == valeurs.size())
-        std::copy(i.valeurs.begin(), i.valeurs.end(), valeurs.begin());
-    else
-        std::fill(valeurs.begin(), valeurs.end(), 0.0);
-    v.FixerDonneesAbscisse(i.abscisse);
-    v.Genre = i.genre;
-    v.Nom = i.nom;
-    v.Premier = i.premier;
-    v.NbPoints = i.nbPoints;
-    v.NomAbscisse = i.nomAbscisse;
-    v.Unite = i.unite;
-    v.Decalage = i.decalage;
-    v.Multiplicateur = i.multiplicateur;
-    v.AdaptationEchelle = i.adaptationEchelle;
-    v.Couleur = i.couleur;
-    v.Style = i.style;
-    v.Minimum = i.minimum;
-    v.Maximum = i.maximum;
-    v.Moyenne = i.moyenne;
-    v.NbCourbes = i.nbCourbes;
-    v.Alloue = i.alloue;
-    v.Origine = i.origine;
-    v.EtatInterne = i.etatInterne;
-    v.Fenetres = i.fenetres;
-    v.Reference = i.reference;
-    if (auto* e = dynamic_cast<TypeVoie*>(&v); e && i.voie) {
-        e->Echelle = i.voie->echelle;
-        e->DecalageCapteur = i.voie->decalage;
-        e->Etat = i.voie->etat;
-        e->Lecture = i.voie->lecture;
-        e->Calibre = i.voie->calibre;
-        e->Gain = i.voie->gain;
-        e->Capteur = i.voie->capteur;
-        e->Reglage = i.voie->reglage;
-    }
-    if (auto* s = dynamic_cast<TypeSortie*>(&v); s && i.sortie) {
-        s->Forme = i.sortie->forme;
-        s->Periodes = i.sortie->periodes;
-        s->MinimumSignal = i.sortie->minimum;
-        s->MaximumSignal = i.sortie->maximum;
-        s->Calibre = i.sortie->calibre;
-        s->ModeEmission = i.sortie->mode;
-        s->ValeurApresArret = i.sortie->apresArret;
-        s->CaseSource = i.sortie->caseSource;
-        // The signal in memory no longer matches the settings put back.
-        s->ARegenerer = true;
-    }
-}
-
 void ModeleParametres::Noter(int slot) {
-    const TypeId* v = travail_.Variables().Variable(slot);
-    if (!v) return;
-    auto copie = std::make_shared<Instantane>(Prendre(*v));
-    premiers_.try_emplace(slot, copie);
-    courants_[slot] = std::move(copie);
-}
-
-void ModeleParametres::NoterPremier(int slot) {
-    if (premiers_.count(slot)) return;
-    const TypeId* v = travail_.Variables().Variable(slot);
-    if (!v) return;
-    auto copie = std::make_shared<Instantane>(Prendre(*v));
-    premiers_.emplace(slot, copie);
-    courants_.try_emplace(slot, std::move(copie));
+    copies_.Noter(slot);
 }
 
 void ModeleParametres::NoterEntrees() {
     // The mode and calibre rules may change every input, not only the one shown.
     const TableVariables& t = travail_.Variables();
     for (int slot = 1; slot <= t.DerniereCase(); ++slot)
-        if (dynamic_cast<const TypeVoie*>(t.Variable(slot))) NoterPremier(slot);
+        if (dynamic_cast<const TypeVoie*>(t.Variable(slot))) copies_.NoterPremier(slot);
 }
 
 void ModeleParametres::Demander(std::uint16_t bits) {
@@ -281,75 +141,65 @@ void ModeleParametres::RenommerReferences(const std::map<QString, QString>& noms
 }
 
 void ModeleParametres::Restaurer(int slot) {
-    const auto c = courants_.find(slot);
-    TypeId* v = travail_.Variables().Variable(slot);
-    if (c == courants_.end() || !v) return;
-    Instantane copie = *c->second;
-    // The point count may have changed since: the table keeps the capacity of the time base.
-    if (copie.capacite > 1 && v->Capacite() > 1 && copie.capacite != v->Capacite()) {
-        copie.valeurs.resize(static_cast<std::size_t>(v->Capacite()) + 1, 0.0);
-        copie.capacite = v->Capacite();
-        copie.nbPoints = std::min(copie.nbPoints, copie.capacite);
-    }
+    const TypeId* v = travail_.Variables().Variable(slot);
+    if (!v) return;
     const QString ancien = v->Nom;
-    Remettre(*v, copie);
+    const std::uint16_t bits = copies_.Restaurer(slot);
+    if (!bits) return;
     if (ancien != v->Nom) RenommerReferences({{ancien, v->Nom}});
-    std::uint16_t bits = demande::RedessinerAvecAxes;
-    if (copie.voie) bits |= demande::ReglagesVoies;
-    if (copie.sortie) bits |= demande::Sorties;
     Demander(bits);
 }
 
 void ModeleParametres::Annuler() {
     TableVariables& t = travail_.Variables();
-    if (t.NbPoint() != nbPoints_) Suivre([&] { regles::AppliquerNbPoints(travail_, nbPoints_); });
+    const int nbPoints = copies_.NbPoints();
+    if (t.NbPoint() != nbPoints) Suivre([&] { regles::AppliquerNbPoints(travail_, nbPoints); });
 
-    std::uint16_t bits = demande::RedessinerAvecAxes;
     std::map<QString, QString> noms;
-    for (const auto& [slot, copie] : premiers_) {
-        TypeId* v = t.Variable(slot);
-        // Only a variable of the same kind is still the one noted.
-        if (!v || copie->voie.has_value() != (dynamic_cast<TypeVoie*>(v) != nullptr) ||
-            copie->sortie.has_value() != (dynamic_cast<TypeSortie*>(v) != nullptr))
-            continue;
-        const QString ancien = v->Nom;
-        Remettre(*v, *copie);
-        if (ancien != v->Nom) noms.emplace(ancien, v->Nom);
-        if (copie->voie) bits |= demande::ReglagesVoies;
-        if (copie->sortie) bits |= demande::Sorties;
-    }
+    const std::uint16_t bits = demande::RedessinerAvecAxes | copies_.RemettreVariables(noms);
 
     ParametresAcquisition& p = travail_.Parametres();
-    if (p.periode != parametres_.periode)
-        Suivre([&] { regles::AppliquerPeriode(travail_, parametres_.periode); });
-    const bool differentiel = p.differentiel != parametres_.differentiel;
-    p = parametres_;
+    const ParametresAcquisition& avant = copies_.Parametres();
+    if (p.periode != avant.periode)
+        Suivre([&] { regles::AppliquerPeriode(travail_, avant.periode); });
+    const bool differentiel = p.differentiel != avant.differentiel;
+    p = avant;
     const auto& e = couche_.Entrees();
     if (differentiel && !couche_.SansSysteme() && e.ProgrammerEtatSysteme)
         e.ProgrammerEtatSysteme(2, p.differentiel);
 
-    for (const auto& [numero, donnees] : fenetres_)
-        if (DonneesFenetre* f = travail_.TableDesFenetres().Donnees(numero)) *f = donnees;
+    copies_.RemettreFenetres();
     // Last: a window copied after a rename holds the new name, which goes back too.
     RenommerReferences(noms);
 
-    premiers_.clear();
-    courants_.clear();
-    fenetres_.clear();
+    copies_.Repartir();
     travail_.DemanderMiseAJour(bits);
     demandes_ = 0;
 }
 
 std::uint16_t ModeleParametres::Valider() {
-    premiers_.clear();
-    courants_.clear();
-    fenetres_.clear();
     // What was kept is the state a later cancel goes back to.
-    parametres_ = travail_.Parametres();
-    nbPoints_ = travail_.Variables().NbPoint();
+    copies_.Repartir();
     const std::uint16_t d = demandes_;
     demandes_ = 0;
     return d;
+}
+
+// --- The user's edits ---
+
+ModeleParametres::Remplissage::Remplissage(ModeleParametres& modele, Genre genre)
+    : drapeau_(genre == Chargement ? modele.chargement_ : modele.calcul_), avant_(drapeau_) {
+    drapeau_ = true;
+}
+
+ModeleParametres::Remplissage::~Remplissage() {
+    drapeau_ = avant_;
+}
+
+bool ModeleParametres::NoterModification() {
+    if (chargement_) return false;
+    modifie_ = true;
+    return true;
 }
 
 // --- Names ---
@@ -434,13 +284,6 @@ ModeleParametres::Entree ModeleParametres::LireEntree(int numero) const {
     return e;
 }
 
-int ModeleParametres::CaseDe(const TypeId* v) const {
-    const TableVariables& t = travail_.Variables();
-    for (int slot = 1; slot <= t.DerniereCase(); ++slot)
-        if (t.Variable(slot) == v) return slot;
-    return 0;
-}
-
 void ModeleParametres::AppliquerAffichage(TypeId& v, const QString& unite, std::uint8_t style,
                                           std::int32_t couleur, std::uint32_t fenetres) {
     v.Unite = unite.trimmed().left(kLongueurUnite);
@@ -453,7 +296,7 @@ QString ModeleParametres::AppliquerEntree(int numero, const Entree& e) {
     TableVariables& t = travail_.Variables();
     TypeVoie* v = regles::Entree(t, numero);
     if (!v) return NomIncorrect;
-    const int slot = CaseDe(v);
+    const int slot = t.CaseDe(v);
     if (QString refus = VerifierNom(e.nom, slot); !refus.isEmpty()) return refus;
 
     NoterEntrees();
@@ -537,6 +380,25 @@ ModeleParametres::Acquis ModeleParametres::LireAcquis() const {
     return a;
 }
 
+ModeleParametres::Acquis ModeleParametres::ChargerAcquis() {
+    const Acquis a = LireAcquis();
+    periodeUs_ = a.periode;
+    return a;
+}
+
+bool ModeleParametres::SaisirPeriode(double periode, int echantillons) {
+    periodeUs_ = PeriodeLimitee(periode, echantillons);
+    return periodeUs_ == periode;
+}
+
+bool ModeleParametres::SaisirTotale(double totale, int points, int echantillons) {
+    return SaisirPeriode(totale / std::max(points, 1), echantillons);
+}
+
+bool ModeleParametres::SaisirEchantillons(int echantillons) {
+    return SaisirPeriode(periodeUs_, echantillons);
+}
+
 void ModeleParametres::AppliquerAcquis(const Acquis& a) {
     TableVariables& t = travail_.Variables();
     ParametresAcquisition& p = travail_.Parametres();
@@ -545,7 +407,7 @@ void ModeleParametres::AppliquerAcquis(const Acquis& a) {
     if (points != t.NbPoint()) {
         // Shrinking truncates the tables: the cancel must find their points.
         for (int slot = t.CaseTemps() + 1; slot <= t.DerniereCase(); ++slot)
-            if (const TypeId* v = t.Variable(slot); v && v->EstTable()) NoterPremier(slot);
+            if (const TypeId* v = t.Variable(slot); v && v->EstTable()) copies_.NoterPremier(slot);
         Suivre([&] { regles::AppliquerNbPoints(travail_, points); });
     }
 
@@ -731,10 +593,10 @@ QString ModeleParametres::AppliquerSortie(int numero, const Sortie& s) {
     TableVariables& t = travail_.Variables();
     TypeSortie* v = regles::Sortie(t, numero);
     if (!v) return NomIncorrect;
-    const int slot = CaseDe(v);
+    const int slot = t.CaseDe(v);
     if (QString refus = VerifierNom(s.nom, slot); !refus.isEmpty()) return refus;
 
-    NoterPremier(slot);
+    copies_.NoterPremier(slot);
     Renommer(slot, s.nom);
     AppliquerAffichage(*v, s.unite, s.style, s.couleur, s.fenetres);
 
@@ -825,7 +687,7 @@ QString ModeleParametres::AppliquerCourbe(int slot, const Courbe& c) {
     const int caseAbscisse = abscisse.isEmpty() ? 0 : t.IndexVariable(abscisse);
     if (!abscisse.isEmpty() && (caseAbscisse == 0 || caseAbscisse == slot)) return NomIncorrect;
 
-    NoterPremier(slot);
+    copies_.NoterPremier(slot);
     if (!garderNom) Renommer(slot, c.nom);
     AppliquerAffichage(v, c.unite, c.style, c.couleur, c.fenetres);
 
@@ -908,7 +770,7 @@ QString ModeleParametres::AppliquerFenetre(int numero, const Fenetre& f) {
     lire(f.calibreY, f.ymin, f.ymax, cy, refus);
     if (!refus.isEmpty()) return refus;
 
-    fenetres_.try_emplace(numero, *d);
+    copies_.NoterFenetre(numero);
     const TypeId& x = *t.Variable(caseAbscisse);
     travail_.TableDesFenetres().FixerAbscisse(numero, x.Nom, caseAbscisse, x.Unite);
     d->abscisse.genre = std::min<std::uint8_t>(f.genre, DefinitionAbscisse::Polaire);

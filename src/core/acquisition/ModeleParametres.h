@@ -1,28 +1,24 @@
 #pragma once
 
-#include "core/interface/ParametresAcquisition.h"
-#include "core/windows/DonneesFenetre.h"
+#include "core/acquisition/CopiesParametres.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <memory>
-#include <optional>
 #include <vector>
 
 namespace pelavorine {
 
 class CoucheInterface;
-class TableVariables;
 class Travail;
 class TypeId;
 
 // What the parameters form reads and writes, without its widgets: the content of each page
-// loaded from the work, the rules that check and apply it, and the copies that let
-// "Restaurer" and the cancel of the form put everything back. The form only shows these
-// values and passes back what the user typed.
+// loaded from the work, the rules that check and apply it, what the user is editing, and the
+// copies that let "Restaurer" and the cancel of the form put everything back. The form only
+// shows these values and passes back what the user typed.
 class ModeleParametres {
 public:
     enum Page : int {
@@ -57,14 +53,41 @@ public:
     void Noter(int slot);
     // "Restaurer": the variable back as it was when Noter() last saw it.
     void Restaurer(int slot);
-    // Closing without "Ok": every variable noted, the parameter record and the point count
-    // back as they were when the form opened.
+    // Closing without "Ok": every variable noted, the parameter record, the point count and
+    // the windows back as they were when the form opened (the windows it opened are closed).
     void Annuler();
     // "Ok": the copies are dropped; returns the change-request bits gathered by the pages
     // applied (the caller passes them to DemanderMiseAJour).
     std::uint16_t Valider();
     // The change-request bits gathered since the form opened.
     std::uint16_t Demandes() const { return demandes_; }
+
+    // --- The user's edits ---
+    // Held while the form writes into its controls what the user did not type: a page loaded
+    // from the work (Chargement), or a value worked out here shown back (Calcul, the total
+    // after a typed period). Those changes are not edits.
+    class Remplissage {
+    public:
+        enum Genre { Chargement, Calcul };
+        Remplissage(ModeleParametres& modele, Genre genre);
+        ~Remplissage();
+        Remplissage(const Remplissage&) = delete;
+        Remplissage& operator=(const Remplissage&) = delete;
+
+    private:
+        bool& drapeau_;
+        bool avant_;
+    };
+    // A page is being loaded: the rules that follow a typed value wait.
+    bool EnChargement() const { return chargement_; }
+    // A control changing now is the user's doing (neither loaded nor worked out).
+    bool ParLUtilisateur() const { return !chargement_ && !calcul_; }
+    // A control of the page shown changed. Unless the page is being loaded the page now has
+    // something to apply ("Essayer" is enabled by any change); returns whether it counted.
+    bool NoterModification();
+    bool PageModifiee() const { return modifie_; }
+    // The page shown was applied or loaded again: nothing is left to apply.
+    void PageAJour() { modifie_ = false; }
 
     // --- "Entrées" ---
     struct Entree {
@@ -123,7 +146,21 @@ public:
         std::uint8_t bits = 0;
     };
     Acquis LireAcquis() const;
+    // LireAcquis() for the page being loaded: its period is the one the period and total
+    // edits start from.
+    Acquis ChargerAcquis();
     void AppliquerAcquis(const Acquis& a);
+    // The period (µs) the period and total edits agree on: total = points × period.
+    double PeriodeSaisie() const { return periodeUs_; }
+    double TotaleSaisie(int points) const { return points * periodeUs_; }
+    // A period typed (µs), kept within its limits. False when it had to change: the edit then
+    // shows the period kept.
+    bool SaisirPeriode(double periode, int echantillons);
+    // A total typed (µs): the period becomes total / points within its limits. False when the
+    // period had to change: the total then shows points × the period kept.
+    bool SaisirTotale(double totale, int points, int echantillons);
+    // Samples per point changed: a period below the new limit is raised to it (false then).
+    bool SaisirEchantillons(int echantillons);
     // " µs", " ms", " s", " min" for units 1..4, and the conversions from and to µs.
     static QStringList Unites();
     static double EnMicrosecondes(double valeur, int unite);
@@ -213,16 +250,9 @@ public:
     QString AppliquerFenetre(int numero, const Fenetre& f);
 
 private:
-    struct Instantane; // a whole variable: fields, points, abscissa, channel settings
-    int CaseDe(const TypeId* v) const;
     // What the three variable pages share: unit, style, colour and windows.
     static void AppliquerAffichage(TypeId& v, const QString& unite, std::uint8_t style,
                                    std::int32_t couleur, std::uint32_t fenetres);
-    static Instantane Prendre(const TypeId& v);
-    static void Remettre(TypeId& v, const Instantane& i);
-    // The first state only: a rule that touches other variables than the one shown notes
-    // them without moving what "Restaurer" brings back.
-    void NoterPremier(int slot);
     void NoterEntrees();
     void Demander(std::uint16_t bits);
     // Runs a rule that requests its own changes and adds them to demandes_.
@@ -236,12 +266,12 @@ private:
 
     Travail& travail_;
     CoucheInterface& couche_;
-    ParametresAcquisition parametres_; // as the form found them
-    int nbPoints_ = 0;
-    std::map<int, std::shared_ptr<Instantane>> premiers_; // first state of each variable noted
-    std::map<int, std::shared_ptr<Instantane>> courants_; // state at the last Noter()
-    std::map<int, DonneesFenetre> fenetres_; // each window edited, as the form found it
+    CopiesParametres copies_;
     std::uint16_t demandes_ = 0;
+    bool chargement_ = false; // a page is being loaded
+    bool calcul_ = false;     // a value worked out here is being shown
+    bool modifie_ = false;    // the page shown has changes to apply
+    double periodeUs_ = 0;    // the period the "Acquis" edits agree on
 };
 
 } // namespace pelavorine

@@ -46,6 +46,13 @@ bool TableVariables::NomCorrect(const QString& nom) {
     return false;
 }
 
+int TableVariables::CaseDe(const TypeId* v) const {
+    if (!v) return 0;
+    for (int slot = 1; slot <= derniereCase_; ++slot)
+        if (cases_[static_cast<std::size_t>(slot)].get() == v) return slot;
+    return 0;
+}
+
 int TableVariables::IndexVariable(const QString& nom) const {
     const QString cherche = NormaliserNom(nom);
     if (cherche.isEmpty()) return 0;

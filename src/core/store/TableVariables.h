@@ -44,6 +44,8 @@ public:
     bool NomValide(const QString& nom) const; // no error code left
     bool NomCorrect(const QString& nom);      // leaves ErreurNomIncorrect when not
     int IndexVariable(const QString& nom) const;
+    // The slot that holds this very variable; 0 for null or a variable of no slot.
+    int CaseDe(const TypeId* v) const;
     int CaseLibre() const;
     int CreerVariable(const QString& nom, int capacite, std::uint16_t genre);
     // Creates (or redefines) the variable in that slot, as a work file places it; 0 when the

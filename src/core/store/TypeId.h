@@ -9,17 +9,8 @@ namespace pelavorine {
 
 class TableVariables;
 
-// A named variable of the work: a scalar (capacity 1, value at index 0) or a table of points
-// indexed from 1. It lives in one slot of its table from creation to deletion.
-class TypeId {
-public:
-    static constexpr double Indefini = 1e300; // abscissa of a point that has none
-
-    explicit TypeId(TableVariables& table);
-    virtual ~TypeId() = default;
-    TypeId(const TypeId&) = delete;
-    TypeId& operator=(const TypeId&) = delete;
-
+// The plain fields of a variable, apart from its points and abscissa data.
+struct ChampsVariable {
     std::uint16_t Genre = 0;
     QString Nom;
     int Premier = 1;
@@ -40,6 +31,22 @@ public:
     std::uint16_t EtatInterne = 0; // bit 15 while a capacity change is in progress
     std::uint32_t Fenetres = 0;    // bit k-1: shown in curve window k
     std::int16_t Reference = 0;
+};
+
+// A named variable of the work: a scalar (capacity 1, value at index 0) or a table of points
+// indexed from 1. It lives in one slot of its table from creation to deletion.
+class TypeId : public ChampsVariable {
+public:
+    static constexpr double Indefini = 1e300; // abscissa of a point that has none
+
+    explicit TypeId(TableVariables& table);
+    virtual ~TypeId() = default;
+    TypeId(const TypeId&) = delete;
+    TypeId& operator=(const TypeId&) = delete;
+
+    // All the plain fields at once (a copy of the variable's state is one value).
+    ChampsVariable& Champs() { return *this; }
+    const ChampsVariable& Champs() const { return *this; }
 
     int Capacite() const { return capacite_; }
     bool EstScalaire() const { return capacite_ == 1; }
