@@ -492,15 +492,13 @@ void FenetrePrincipale::Executer(Commande commande) {
         Aide::Ouvrir(QString::fromLatin1(kPageServices));
         break;
     case C::Ressources: {
-        BoiteRessources boite(this,
-                              configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"),
+        BoiteRessources boite(this, configuration_.IconeProgramme(),
                               BoiteRessources::MemoireDuSysteme());
         boite.exec();
         break;
     }
     case C::APropos:
-        BoiteAPropos::Montrer(this,
-                              configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"));
+        BoiteAPropos::Montrer(this, configuration_.IconeProgramme());
         break;
     case C::BasculerPleinEcran:
         if (QMdiSubWindow* s = SousFenetre(courante)) {
