@@ -216,9 +216,23 @@ void AppliquerVariables(Travail& travail, int parties, ContenuLu& lu) {
     TableVariables& table = travail.Variables();
     PlacementVariables placement(table, parties);
     const bool valeurs = parties & FichierTravail::ValeursNumeriques;
-    for (VariableFichier& v : lu.variables)
-        if (const int slot = placement.Placer(v))
-            EnregistrementVariable::Appliquer(*table.Variable(slot), v, valeurs);
+    // The form of each abscissa, which its data (DTX) bring back.
+    std::map<int, std::uint16_t> formes;
+    for (VariableFichier& v : lu.variables) {
+        formes[v.slot] = v.genre;
+        if (const int slot = placement.Placer(v)) {
+            TypeId& variable = *table.Variable(slot);
+            EnregistrementVariable::Appliquer(variable, v, valeurs);
+            // A link needs no data of its own: it is made again over the linked variable,
+            // shown under the abscissa name of the variable's first window.
+            if ((v.genre & genre::AbscisseVariable) && !v.nomAbscisse.isEmpty()) {
+                const int fenetre = variable.PremiereFenetre();
+                const QString affiche =
+                    fenetre ? table.Fenetres().NomAbscisse(fenetre) : v.nomAbscisse;
+                variable.FixerAbscisseVariable(v.nomAbscisse, affiche);
+            }
+        }
+    }
 
     int compteur = 1;
     for (const auto& [slotFichier, tableau] : lu.points) {
@@ -234,7 +248,7 @@ void AppliquerVariables(Travail& travail, int parties, ContenuLu& lu) {
     }
     for (const auto& [slotFichier, tableau] : lu.abscisses)
         if (TypeId* v = table.Variable(placement.Case(slotFichier)))
-            EnregistrementVariable::AppliquerAbscisse(*v, tableau);
+            EnregistrementVariable::AppliquerAbscisse(*v, tableau, formes[slotFichier]);
 }
 
 void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsConserves& conserves) {
