@@ -526,6 +526,7 @@ void FenetrePrincipale::CommandeFichier(Commande commande, const QString& nom) {
         NoterBureau();
         for (int n = 1; n <= TableFenetres::NbFenetres; ++n)
             NoterGeometrie(n);
+        if (feuille_) feuille_->NoterEtat(feuilleAgrandie_, feuilleEnMosaique_);
         const QSize client = ZoneClient();
         if (!client.isEmpty()) {
             travail_.bureau.largeurClient = client.width();
@@ -543,6 +544,10 @@ void FenetrePrincipale::CommandeFichier(Commande commande, const QString& nom) {
         AjouterHistorique(travail_.fichierCourant);
     if (commande == C::Ouvrir && feuille_) feuille_->Recharger();
     if (commande == C::Ouvrir && resultat.fait) AppliquerBureau();
+    if (commande == C::Ouvrir && resultat.fait && travail_.fenetreFeuille) {
+        if (!feuille_) OuvrirFeuilleCalcul();
+        feuille_->AppliquerEtat(feuilleAgrandie_, feuilleEnMosaique_);
+    }
     Actualiser();
     // The windows of the file take the bounds and states it gave them.
     if (commande == C::Ouvrir && resultat.fait) {
