@@ -99,3 +99,61 @@ TEST_F(AbscisseTest, OwnAbscissaIsUsedWhenNamedOrLinked) {
     w.FixerAbscisseLineaire("T", 1.0, 0.0);
     EXPECT_EQ(w.Abscisse(3, 1), 9);
 }
+
+// A redefinition (a sheet line assigning its target again, a file read, a copy) left the
+// linear abscissa's bit without its origin and step, or named a form with no data behind it.
+TEST_F(AbscisseTest, RedefinitionKeepsTheAbscissaBitsAndDataTogether) {
+    const std::uint16_t formes = genre::AbscisseLineaire | genre::AbscisseVariable;
+    Table("X", {5, 6, 7});
+    TypeId& l = Var(Table("L", {1, 2, 3}));
+    l.FixerAbscisseLineaire("F", 0.5, 10.0);
+    TypeId& q = Var(Table("Q", {1, 2, 3}));
+    q.FixerAbscisseVariable("X", QString::fromUtf8("Δx"));
+    TypeId& p = Var(Table("P", {1, 2, 3}));
+    p.NomAbscisse = "X";
+    p.EcrireAbscisse(2, 0.25);
+
+    // The same form again, at the same or another capacity: the rule and its data stay.
+    table.CreerVariable("L", 3, l.Genre);
+    EXPECT_EQ(l.Genre & formes, genre::AbscisseLineaire);
+    EXPECT_EQ(l.AbscissePropre(3), 11.0);
+    table.CreerVariable("Q", 5, q.Genre);
+    EXPECT_EQ(q.Genre & formes, genre::AbscisseVariable);
+    EXPECT_EQ(q.NomAbscisseAffiche(), QString::fromUtf8("Δx"));
+    EXPECT_EQ(q.AbscissePropre(2), 6);
+    // Own values belong to the points they came with.
+    table.CreerVariable("P", 3, p.Genre);
+    EXPECT_TRUE(p.DonneesAbscisse().empty());
+    EXPECT_EQ(p.AbscissePropre(2), TypeId::Indefini);
+
+    // Another form, or a form named without data: no bit is left without its data.
+    table.CreerVariable("L", 3, (l.Genre & ~genre::AbscisseLineaire) | genre::AbscisseVariable);
+    EXPECT_EQ(l.Genre & formes, 0);
+    EXPECT_TRUE(l.DonneesAbscisse().empty());
+    TypeId& n = Var(table.CreerVariable("N", 3, genre::Acquise | genre::AbscisseLineaire));
+    EXPECT_EQ(n.Genre & formes, 0);
+    EXPECT_EQ(n.Genre & genre::Acquise, genre::Acquise);
+    EXPECT_TRUE(n.NomAbscisseAffiche().isEmpty());
+}
+
+// A capacity change left own abscissa values of the old length: the new points had none,
+// and writing them was ignored.
+TEST_F(AbscisseTest, CapacityChangeKeepsOneOwnAbscissaPerPoint) {
+    TypeId& p = Var(Table("P", {1, 2, 3}));
+    p.NomAbscisse = "X";
+    for (int i = 1; i <= 3; ++i)
+        p.EcrireAbscisse(i, 100 + i);
+    p.FixerCapacite(5);
+    EXPECT_EQ(p.DonneesAbscisse(), (std::vector<double>{6, 101, 102, 103, 0, 0}));
+    p.EcrireAbscisse(5, 105);
+    EXPECT_EQ(p.AbscissePropre(5), 105);
+    p.FixerCapacite(2);
+    EXPECT_EQ(p.DonneesAbscisse(), (std::vector<double>{3, 101, 102}));
+
+    // A linear abscissa holds no value per point: it stays as it is.
+    TypeId& l = Var(Table("L", {1, 2, 3}));
+    l.FixerAbscisseLineaire("F", 0.5, 10.0);
+    l.FixerCapacite(10);
+    EXPECT_EQ(l.DonneesAbscisse(), (std::vector<double>{3, 10.0, 0.5}));
+    EXPECT_EQ(l.AbscissePropre(10), 14.5);
+}

@@ -15,6 +15,7 @@
 #include "FichiersDeTest.h"
 #include "ImpressionQt.h"
 
+#include <QRect>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -185,7 +186,6 @@ TEST_F(EnregistrementsTravailTest, EveryRecordTypeComesBackWithTheSameBytes) {
         Bloc("EQU", 14, 4, 0, QByteArray(210, '\x0e')),
         Bloc("NOT", 17, 8, 0, "{\\rtf1 notes}", QByteArray(39, '\x11')),
         Bloc("LOG", 18, 2, 0, QByteArray(93, '\x12')),
-        Bloc("FCA", 20, 2, 0, QByteArray(20, '\x14')),
         Bloc("TAB", 19, 2, 0, QByteArray(54, '\x13')),
         Bloc("MES", 21, 2, 0, QByteArray(27, '\x15')),
         Bloc("DLL", 22, 2, 1, QByteArray(356, '\x16')),
@@ -194,6 +194,10 @@ TEST_F(EnregistrementsTravailTest, EveryRecordTypeComesBackWithTheSameBytes) {
         Bloc("VCT", 25, 4, 0, QByteArray(10042, '\x19')),
         Bloc("ACT", 26, 2, 0, QByteArray(547, '\x1a')),
     };
+
+    // The calculation window's record, which the work keeps.
+    travail.fenetreFeuille = EtatFenetreFeuille{12, 34, 560, 230, EtatBureau::Normal, true, true};
+    travail.Feuille().etat.nbChiffres = 6;
 
     const QByteArray premier = Ecrit(travail);
     Relire();
@@ -206,6 +210,8 @@ TEST_F(EnregistrementsTravailTest, EveryRecordTypeComesBackWithTheSameBytes) {
     for (const char* t : {"EAN", "SAN", "ACQ", "CAL", "MOD", "VCT", "ACT"})
         EXPECT_TRUE(tags.contains(t)) << t;
     EXPECT_EQ(tags.indexOf("EAN") - tags.indexOf("VAR"), 1); // a channel's settings follow it
+    EXPECT_EQ(tags.indexOf("FCA") - tags.indexOf("LOG"), 1);
+    EXPECT_EQ(tags.indexOf("TAB") - tags.indexOf("FCA"), 1);
     EXPECT_EQ(tags.last(), "ACT");
 
     EXPECT_EQ(lu.bureau.largeur, 900);
@@ -243,6 +249,98 @@ TEST_F(EnregistrementsTravailTest, EveryRecordTypeComesBackWithTheSameBytes) {
     EXPECT_EQ(lu.Parametres().modeAffichage, 2);
     EXPECT_EQ(lu.Feuille().Lignes(), travail.Feuille().Lignes());
     EXPECT_EQ(lu.conserves, travail.conserves);
+    EXPECT_EQ(lu.fenetreFeuille, travail.fenetreFeuille);
+    EXPECT_EQ(lu.Feuille().etat.nbChiffres, 6);
+}
+
+TEST_F(EnregistrementsTravailTest, SheetWindowRecordHoldsItsTwentyBytes) {
+    travail.fenetreFeuille =
+        EtatFenetreFeuille{-5, 40, 600, 0x0102, EtatBureau::Maximise, false, true};
+    travail.Feuille().etat.nbChiffres = 9;
+    const QByteArray fichier = Ecrit(travail);
+    const qsizetype fca = fichier.indexOf("\x05[FCA]");
+    ASSERT_GT(fca, 0);
+    EXPECT_EQ(fichier.mid(fca + 6, 8).toHex(), "14020000001400ff"); // type, parts, size 20
+    EXPECT_EQ(fichier.mid(fca + 14, 20).toHex(), "fbff280058020201020009000100000000000000");
+
+    // The digit count is read as 4 outside 1..10.
+    struct Cas {
+        std::int16_t ecrit;
+        int lu;
+    };
+    for (const Cas& c : {Cas{1, 1}, Cas{10, 10}, Cas{0, 4}, Cas{11, 4}, Cas{-3, 4}}) {
+        QByteArray octets = fichier;
+        octets[fca + 24] = static_cast<char>(c.ecrit & 0xFF);
+        octets[fca + 25] = static_cast<char>((c.ecrit >> 8) & 0xFF);
+        RelireOctets(octets);
+        EXPECT_EQ(lu.Feuille().etat.nbChiffres, c.lu) << c.ecrit;
+        EXPECT_EQ(lu.fenetreFeuille, travail.fenetreFeuille) << c.ecrit;
+    }
+
+    // A file without the window gives none; a read without the environment keeps the work's.
+    HoteScripte autreHote;
+    Travail sansFenetre{autreHote, Interface()};
+    EXPECT_EQ(FichierTravail::EcrireTravail(sansFenetre, nom, sansFenetre.conserves), 0);
+    EXPECT_FALSE(Tags(Lire(nom)).contains("FCA"));
+    Relire(FichierTravail::ValeursNumeriques);
+    EXPECT_EQ(lu.fenetreFeuille, travail.fenetreFeuille);
+    Relire();
+    EXPECT_FALSE(lu.fenetreFeuille.has_value());
+}
+
+TEST(EtatFenetreFeuille, PlacementAfterARead) {
+    using E = EtatBureau;
+    struct Cas {
+        const char* cas;
+        EtatFenetreFeuille lu;
+        bool bureauMaximise;
+        bool montrer, agrandie, mosaique;
+        QRect bornes; // when shown
+    };
+    const Cas cas[] = {
+        {"normal window",
+         {700, 450, 300, 200, E::Normal, true, false},
+         false,
+         true,
+         false,
+         false,
+         {500, 300, 300, 200}},
+        {"too small, beyond the top left",
+         {-10, -20, 0, 0, E::Normal, true, false},
+         false,
+         true,
+         false,
+         false,
+         {0, 0, 200, 150}},
+        {"too large",
+         {0, 0, 2000, 900, E::Normal, true, false},
+         false,
+         true,
+         false,
+         false,
+         {0, 0, 800, 500}},
+        {"not shown", {0, 0, 300, 200, E::Normal, false, false}, false, false, false, false, {}},
+        {"minimised", {0, 0, 300, 200, E::Minimise, true, false}, false, false, true, false, {}},
+        {"maximised in a mosaic",
+         {1, 2, 300, 200, E::Maximise, true, true},
+         false,
+         true,
+         false,
+         true,
+         {1, 2, 300, 200}},
+        // The desk maximised: the window's mosaic flag stays the desk's.
+        {"maximised desk", {1, 2, 300, 200, E::Normal, true, true}, true, false, true, false, {}},
+    };
+    for (const Cas& c : cas) {
+        const EtatFenetreFeuille::Placement p =
+            c.lu.AuChargement(c.bureauMaximise, false, 800, 500);
+        EXPECT_EQ(p.montrer, c.montrer) << c.cas;
+        EXPECT_EQ(p.agrandie, c.agrandie) << c.cas;
+        EXPECT_EQ(p.mosaique, c.mosaique) << c.cas;
+        if (c.montrer) {
+            EXPECT_EQ(QRect(p.gauche, p.haut, p.largeur, p.hauteur), c.bornes) << c.cas;
+        }
+    }
 }
 
 TEST_F(EnregistrementsTravailTest, ReadingOnAnotherDeskKeepsTheWindowsInProportion) {

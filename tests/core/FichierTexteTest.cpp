@@ -1,5 +1,6 @@
 #include "TravailDeTest.h"
 
+#include "core/files/EcritureDos.h"
 #include "core/files/ExportTexte.h"
 #include "core/files/ImportTexte.h"
 #include "core/files/LectureTableTexte.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "FichiersDeTest.h"
@@ -589,6 +591,55 @@ TEST_F(FichierTexteTest, LineTypedInCodePage850IsConverted) {
     // "é" is 0x82 in code page 850.
     Importer("A\tB\nd\x82g\n1\t1\n2\t2\n");
     EXPECT_EQ(Var("A").Unite, QString::fromUtf8("dég"));
+}
+
+// Line by line, a Windows-1252 line holding … – — “ ” (à û ù ô ö in code page 850) was
+// converted from the DOS code page: the code page is now the whole file's.
+TEST_F(FichierTexteTest, CodePageIsDecidedOnTheWholeFile) {
+    const QString donnees = qEnvironmentVariable("PELAVORINE_TEST_DATA");
+    const QDir dossier(donnees.isEmpty()
+                           ? QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../data")
+                           : donnees);
+    struct Cas {
+        const char* fichier;
+        const char* titre;
+        const char* unites;
+    };
+    for (const Cas& c :
+         {Cas{"windows1252.txt", "Décharge d’un condensateur – essai “rapide”… — été", "s\tV\tms"},
+          Cas{"dos850.txt", "Mesure à 20 °C : tension aux bornes, durée 5 µs", "s\tV\tμs"}}) {
+        const QByteArray octets = Lire(dossier.filePath(QStringLiteral("import/") + c.fichier));
+        ASSERT_FALSE(octets.isEmpty()) << c.fichier;
+        const TableTexte t = LireTableTexte(octets);
+        EXPECT_EQ(t.titre, QString::fromUtf8(c.titre)) << c.fichier;
+        EXPECT_EQ(t.noms, QString::fromUtf8("Temps\tTension\tDurée")) << c.fichier;
+        EXPECT_EQ(t.unites, QString::fromUtf8(c.unites)) << c.fichier; // μ: the Greek font's
+    }
+}
+
+TEST(EcritureDos, WeighsTheBytesTypicalOfEachCodePage) {
+    struct Cas {
+        QByteArray octets;
+        bool dos;
+        const char* pourquoi;
+    };
+    const Cas cas[] = {
+        {"dur\x82"
+         "e \x85 20 \xf8"
+         "C",
+         true, "é à of code page 850, with its °"},
+        {"\x93rapide\x94 \x96 \xe9t\xe9", false, "Windows-1252 letters outweigh … – “ ”"},
+        {"l\x92"
+         "eau",
+         false, "’ belongs to Windows-1252"},
+        {"Essai \x96 1", true, "bytes of both alone read as letters, as before"},
+        {"5 \xe6s, 12 \xf8"
+         "C",
+         false, "µ ° alone decide nothing"},
+        {"Tension", false, "nothing above 0x7F"},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(EcritEnDos(c.octets), c.dos) << c.pourquoi;
 }
 
 // --- Files ----------------------------------------------------------------------------------

@@ -115,6 +115,21 @@ TEST_F(FichierTravailTest, VariablesComeBackWithEveryFieldAndTheSameBytes) {
         EXPECT_EQ(lu.Variables().IndexVariable(Var(slot).Nom), slot) << S(Var(slot).Nom);
 }
 
+// A calculated variable is stored without its abscissa data: its link is made again over the
+// linked variable, under the abscissa name of its first window.
+TEST_F(FichierTravailTest, LinkOfACalculatedVariableIsMadeAgain) {
+    Table("U", {1, 2, 3});
+    const int y = Table("Y", {7, 8, 9}, genre::Calculee);
+    Var(y).FixerAbscisseVariable("U", "u");
+    Var(y).AfficherDans(1, true);
+    AllerRetour();
+    const TypeId& lue = VarLue("Y");
+    EXPECT_TRUE(lue.Genre & genre::AbscisseVariable);
+    EXPECT_EQ(lue.NomAbscisse, "U");
+    EXPECT_EQ(lue.NomAbscisseAffiche(), lu.TableDesFenetres().NomAbscisse(1));
+    EXPECT_EQ(lue.AbscissePropre(2), VarLue("U").LirePoint(2));
+}
+
 TEST_F(FichierTravailTest, LargeTableIsCutIntoChunks) {
     const int slot = table.CreerVariable("G", 10000, genre::Acquise);
     Var(slot).NbPoints = 10000;

@@ -1,4 +1,13 @@
 #include "gui/app/ApplicationPelavorine.h"
+#include "gui/app/DialoguesBureau.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 
 #include <QEvent>
 #include <QTest>
@@ -36,6 +45,29 @@ private slots:
         QCoreApplication::postEvent(&fautif, new QEvent(QEvent::User));
         QCoreApplication::processEvents();
         QCOMPARE(fautes.size(), 2);
+    }
+
+    void qtOwnTextsComeOutFrench() {
+        auto* application = qobject_cast<ApplicationPelavorine*>(QCoreApplication::instance());
+        QVERIFY(application);
+        QVERIFY(application->TraductionsQtChargees());
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
+                 QStringLiteral("&Nom de fichier :"));
+        QDialogButtonBox boutons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+        QCOMPARE(boutons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Enregistrer"));
+        QCOMPARE(boutons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+
+        // The desk's open dialog around its French panel, and the print dialog.
+        DialogueFichier ouvrir(nullptr, true, QDir::tempPath(), QString(), 0, QString(), 0);
+        QCOMPARE(ouvrir.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+                 QStringLiteral("Voir dans :"));
+        QPrinter imprimante;
+        QPrintDialog impression(&imprimante);
+        QStringList textes;
+        for (const QAbstractButton* b : impression.findChildren<QAbstractButton*>())
+            textes << b->text();
+        for (const char* texte : {"Im&primer", "Annuler", "Imprimer tout"})
+            QVERIFY2(textes.contains(QString::fromUtf8(texte)), qPrintable(textes.join('|')));
     }
 };
 

@@ -1,11 +1,13 @@
 #include "gui/app/Demarrage.h"
 #include "core/files/FichierTravail.h"
 #include "core/store/Genres.h"
+#include "gui/app/Aide.h"
 #include "gui/app/BoiteAPropos.h"
 #include "gui/app/FenetrePrincipale.h"
 #include "gui/app/Rideau.h"
 #include "gui/ui/BoitesMessages.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
@@ -132,6 +134,11 @@ private slots:
         QVERIFY(programme.APropos());
         QVERIFY(programme.APropos()->isVisible());
         QVERIFY(!programme.APropos()->isModal());
+        // The help and the program's icon are those of the configuration's program folder.
+        QCOMPARE(pelavorine::Aide::Dossier(), programme.Config().DossierAide());
+        QVERIFY(QFileInfo(pelavorine::Aide::Chemin(QString())).isFile());
+        QVERIFY(QFileInfo(programme.Config().IconeProgramme()).isFile());
+        QVERIFY(!programme.APropos()->Logo()->pixmap().isNull());
         // The redraw was handled at once, not left for the idle time.
         QCOMPARE(programme.Work().Demandes() & 0x00C1, 0);
         QCOMPARE(boites.textes.size(), 1);

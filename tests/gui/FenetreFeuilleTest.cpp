@@ -2,14 +2,20 @@
 #include "gui/calc/EditeurFeuille.h"
 
 #include "core/calc/FeuilleCalcul.h"
+#include "core/configuration/Configuration.h"
+#include "core/files/DialoguesFichier.h"
+#include "core/files/FichierTravail.h"
 #include "core/travail/HoteScripte.h"
 #include "core/travail/Travail.h"
+#include "gui/app/FenetrePrincipale.h"
 #include "gui/ui/SelecteurGrec.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -21,6 +27,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 using pelavorine::HoteScripte;
 
@@ -65,6 +72,62 @@ struct Banc {
         c.movePosition(QTextCursor::EndOfBlock);
         editeur()->setTextCursor(c);
     }
+};
+
+// File dialogs that are never needed: the desk opens the files it is given.
+class SansDialogues : public pelavorine::DialoguesFichier {
+public:
+    pelavorine::ChoixOuverture DemanderOuverture() override { return {}; }
+    pelavorine::ChoixEnregistrement DemanderEnregistrement(const QString&,
+                                                           const QString&) override {
+        return {};
+    }
+    bool ReglerExportTexte(pelavorine::ReglagesExportTexte&) override { return false; }
+};
+
+// A desk over a fresh work, opening work files written for it.
+struct Bureau {
+    QTemporaryDir dossier;
+    pelavorine::Configuration configuration{
+        {dossier.path(), dossier.path(), dossier.path(), dossier.path(), dossier.path()}};
+    HoteScripte hote;
+    pelavorine::Travail travail{hote};
+    SansDialogues dialogues;
+    pelavorine::FenetrePrincipale fenetre{travail, configuration};
+    int fichiers = 0;
+
+    Bureau() {
+        fenetre.FixerDialogues(&dialogues);
+        fenetre.show();
+        QTRY_COMPARE(travail.Demandes(), 0);
+    }
+    // Opens a file whose desk is in that state and whose calculation window is fca (none:
+    // the file has no such window).
+    QString Ouvrir(std::uint8_t etatBureau, std::optional<pelavorine::EtatFenetreFeuille> fca,
+                   int chiffres = 7) {
+        HoteScripte h;
+        pelavorine::Travail source{h};
+        source.bureau.etat = etatBureau;
+        source.bureau.gauche = 10;
+        source.bureau.haut = 10;
+        source.bureau.largeur = 760;
+        source.bureau.hauteur = 560;
+        source.fenetreFeuille = fca;
+        source.Feuille().etat.nbChiffres = chiffres;
+        source.TableDesFenetres().Creer(2);
+        source.TableDesFenetres().Activer(1);
+        const QString nom = dossier.filePath(QStringLiteral("f%1.PL2").arg(++fichiers));
+        if (pelavorine::FichierTravail::EcrireTravail(source, nom, source.conserves) != 0)
+            return {};
+        travail.modifie = false;
+        fenetre.OuvrirFichier(nom);
+        return nom;
+    }
+    QMdiSubWindow* Cadre() const {
+        return fenetre.Feuille() ? qobject_cast<QMdiSubWindow*>(fenetre.Feuille()->parentWidget())
+                                 : nullptr;
+    }
+    QSize Zone() const { return Cadre()->parentWidget()->size(); }
 };
 
 } // namespace
@@ -314,6 +377,73 @@ private slots:
                  QStringList(2, QStringLiteral(" Valeur incorecte ou hors limites")));
         QCOMPARE(b.travail.Variables().NbPoint(), 50);
         QCOMPARE(b.Resultat(0), QStringLiteral(" Table[50]"));
+    }
+
+    void theDeskShowsTheWindowAsTheFileSaysAndNotesItBeforeASave() {
+        using pelavorine::EtatBureau;
+        using pelavorine::EtatFenetreFeuille;
+        Bureau b;
+        QVERIFY(!b.fenetre.Feuille());
+        struct Cas {
+            const char* cas;
+            std::uint8_t bureau;
+            EtatFenetreFeuille fca;
+            bool montree;
+            bool agrandie; // shown again later, it fills the desk
+        };
+        const QRect bornes(30, 40, 320, 200);
+        const auto fca = [&](std::uint8_t etat, bool visible, bool mosaique = false) {
+            return EtatFenetreFeuille{bornes.x(), bornes.y(), bornes.width(), bornes.height(),
+                                      etat,       visible,    mosaique};
+        };
+        const Cas cas[] = {
+            {"normale", EtatBureau::Normal, fca(EtatBureau::Normal, true), true, false},
+            {"cachée", EtatBureau::Normal, fca(EtatBureau::Normal, false), false, false},
+            {"bureau agrandi", EtatBureau::Maximise, fca(EtatBureau::Normal, true), false, true},
+            {"réduite", EtatBureau::Normal, fca(EtatBureau::Minimise, true), false, true},
+            {"agrandie", EtatBureau::Normal, fca(EtatBureau::Maximise, true), false, true},
+            {"en mosaïque", EtatBureau::Normal, fca(EtatBureau::Maximise, true, true), true, false},
+        };
+        for (const Cas& c : cas) {
+            QVERIFY2(!b.Ouvrir(c.bureau, c.fca).isEmpty(), c.cas);
+            QVERIFY2(b.Cadre(), c.cas);
+            QCOMPARE(!b.Cadre()->isHidden(), c.montree);
+            QVERIFY2(!b.Cadre()->isMaximized(), c.cas);
+            if (c.montree) QCOMPARE(b.Cadre()->geometry(), bornes);
+            QCOMPARE(b.travail.Feuille().etat.nbChiffres, 7);
+            QCOMPARE(b.fenetre.Feuille()->findChild<QSpinBox*>()->value(), 7);
+            // The file's current curve window is the active one.
+            QCOMPARE(b.travail.TableDesFenetres().FenetreCourante(), 1);
+            QCOMPARE(b.fenetre.Zone()->activeSubWindow(), b.fenetre.SousFenetre(1));
+            // The next file is opened from the calculation window, after window 2.
+            b.fenetre.Zone()->setActiveSubWindow(b.fenetre.SousFenetre(2));
+            b.fenetre.OuvrirFeuilleCalcul();
+            QCOMPARE(b.Cadre()->isMaximized(), c.agrandie);
+            if (!c.agrandie) QCOMPARE(b.Cadre()->geometry(), bornes);
+        }
+
+        // Clamped to the desk; a file without the window leaves it as it is.
+        b.Ouvrir(EtatBureau::Normal,
+                 EtatFenetreFeuille{5000, -50, 5000, 300, EtatBureau::Normal, true, false});
+        const QRect bornee(0, 0, b.Zone().width(), 300);
+        QCOMPARE(b.Cadre()->geometry(), bornee);
+        b.Ouvrir(EtatBureau::Normal, std::nullopt);
+        QVERIFY(!b.Cadre()->isHidden());
+        QCOMPARE(b.Cadre()->geometry(), bornee);
+
+        // A save notes the window as it is now, with the mosaic flag of the file.
+        b.Ouvrir(EtatBureau::Normal, fca(EtatBureau::Normal, true, true), 5);
+        b.Cadre()->setGeometry(50, 60, 330, 210);
+        const QString nom = b.travail.fichierCourant;
+        b.fenetre.Feuille()->Action(QStringLiteral("enregistrer"))->trigger();
+        HoteScripte h;
+        pelavorine::Travail relu{h};
+        pelavorine::EnregistrementsConserves conserves;
+        QCOMPARE(pelavorine::FichierTravail::LireTravail(relu, nom, 15, conserves), 0);
+        QVERIFY(relu.fenetreFeuille);
+        QCOMPARE(*relu.fenetreFeuille,
+                 (EtatFenetreFeuille{50, 60, 330, 210, EtatBureau::Normal, true, true}));
+        QCOMPARE(relu.Feuille().etat.nbChiffres, 5);
     }
 
     void printsTheSheetOrReportsThePrinterFault() {

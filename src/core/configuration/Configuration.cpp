@@ -71,6 +71,14 @@ QString Configuration::FichierModules() const {
     return QDir(dossierProgramme).filePath(QStringLiteral("PELAVORINE.CFG"));
 }
 
+QString Configuration::DossierAide() const {
+    return QDir(dossierProgramme).filePath(QStringLiteral("help"));
+}
+
+QString Configuration::IconeProgramme() const {
+    return QDir(dossierProgramme).filePath(QStringLiteral("pelavorine.svg"));
+}
+
 QString Configuration::DossierUtilisable(const QString& dossier) const {
     const QString d = QDir::cleanPath(dossier);
     if (!dossier.isEmpty() && QFileInfo(d).isDir()) return d;

@@ -52,6 +52,9 @@ public:
     QString ImagesParDefaut() const;
     QString CapteursUserParDefaut() const;
     QString FichierModules() const; // the configuration file of the external modules
+    // The program's own files, in its folder: the help pages and the program's icon.
+    QString DossierAide() const;
+    QString IconeProgramme() const;
 
     // The "Options" values other than "Configuration" and "NbChiffres".
     std::uint16_t graduations = 0x007B;

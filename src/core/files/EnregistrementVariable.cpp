@@ -175,9 +175,15 @@ void EnregistrementVariable::AppliquerPoints(TypeId& v, const QByteArray& tablea
     v.CalculerStatistiques();
 }
 
-void EnregistrementVariable::AppliquerAbscisse(TypeId& v, const QByteArray& tableau) {
+void EnregistrementVariable::AppliquerAbscisse(TypeId& v, const QByteArray& tableau,
+                                               std::uint16_t genreFichier) {
     std::vector<double> reels = EnReels(tableau);
-    if (!reels.empty()) v.FixerDonneesAbscisse(std::move(reels));
+    if (reels.empty()) return;
+    // A linear abscissa holds its origin and step; the data of a link, its shown name.
+    std::uint16_t forme = genreFichier & (genre::AbscisseLineaire | genre::AbscisseVariable);
+    if (reels.size() < 3) forme &= static_cast<std::uint16_t>(~genre::AbscisseLineaire);
+    v.FixerDonneesAbscisse(std::move(reels));
+    v.Genre |= forme;
 }
 
 // The file holds little-endian reals: on such a machine the bytes are those of memory.

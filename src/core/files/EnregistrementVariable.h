@@ -43,7 +43,10 @@ public:
     static void Appliquer(TypeId& variable, const VariableFichier& lu, bool points);
     // Copies a rebuilt DTY array into the points (the capacity is raised when too small).
     static void AppliquerPoints(TypeId& variable, const QByteArray& tableau);
-    static void AppliquerAbscisse(TypeId& variable, const QByteArray& tableau);
+    // Copies a rebuilt DTX array into the abscissa data, with the form of abscissa that the
+    // descriptor's genre (genreFichier) gives it.
+    static void AppliquerAbscisse(TypeId& variable, const QByteArray& tableau,
+                                  std::uint16_t genreFichier);
 
     static QByteArray EnOctets(std::span<const double> reels);
     static std::vector<double> EnReels(const QByteArray& octets);

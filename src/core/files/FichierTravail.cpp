@@ -4,6 +4,7 @@
 #include "core/calc/MoteurCalcul.h"
 #include "core/files/ContexteFichier.h"
 #include "core/files/EnregistrementBureau.h"
+#include "core/files/EnregistrementFenetreFeuille.h"
 #include "core/files/EnregistrementFeuille.h"
 #include "core/files/EnregistrementVariable.h"
 #include "core/files/EnregistrementsAcquisition.h"
@@ -52,18 +53,19 @@ constexpr std::uint8_t Cal = EnregistrementFeuille::Type;
 constexpr std::uint8_t Mod = 13;
 constexpr std::uint8_t Ima = 15;
 constexpr std::uint8_t Poi = 16;
+constexpr std::uint8_t Log = 18;
+constexpr std::uint8_t Fca = EnregistrementFenetreFeuille::Type;
 } // namespace type
 
-// The kept records, in the order of the writing steps after the sheet; DLL and DLB share a
-// step (each library slot writes both).
-constexpr std::array<std::array<std::uint8_t, 2>, 13> kEtapesConservees = {{
+// The kept records, in the order of the writing steps after the sheet, the sheet window's
+// record coming after LOG; DLL and DLB share a step (each library slot writes both).
+constexpr std::array<std::array<std::uint8_t, 2>, 12> kEtapesConservees = {{
     {13, 13},
     {11, 11},
     {12, 12},
     {14, 14},
     {17, 17},
     {18, 18},
-    {20, 20},
     {19, 19},
     {21, 21},
     {22, 23},
@@ -216,9 +218,23 @@ void AppliquerVariables(Travail& travail, int parties, ContenuLu& lu) {
     TableVariables& table = travail.Variables();
     PlacementVariables placement(table, parties);
     const bool valeurs = parties & FichierTravail::ValeursNumeriques;
-    for (VariableFichier& v : lu.variables)
-        if (const int slot = placement.Placer(v))
-            EnregistrementVariable::Appliquer(*table.Variable(slot), v, valeurs);
+    // The form of each abscissa, which its data (DTX) bring back.
+    std::map<int, std::uint16_t> formes;
+    for (VariableFichier& v : lu.variables) {
+        formes[v.slot] = v.genre;
+        if (const int slot = placement.Placer(v)) {
+            TypeId& variable = *table.Variable(slot);
+            EnregistrementVariable::Appliquer(variable, v, valeurs);
+            // A link needs no data of its own: it is made again over the linked variable,
+            // shown under the abscissa name of the variable's first window.
+            if ((v.genre & genre::AbscisseVariable) && !v.nomAbscisse.isEmpty()) {
+                const int fenetre = variable.PremiereFenetre();
+                const QString affiche =
+                    fenetre ? table.Fenetres().NomAbscisse(fenetre) : v.nomAbscisse;
+                variable.FixerAbscisseVariable(v.nomAbscisse, affiche);
+            }
+        }
+    }
 
     int compteur = 1;
     for (const auto& [slotFichier, tableau] : lu.points) {
@@ -234,7 +250,7 @@ void AppliquerVariables(Travail& travail, int parties, ContenuLu& lu) {
     }
     for (const auto& [slotFichier, tableau] : lu.abscisses)
         if (TypeId* v = table.Variable(placement.Case(slotFichier)))
-            EnregistrementVariable::AppliquerAbscisse(*v, tableau);
+            EnregistrementVariable::AppliquerAbscisse(*v, tableau, formes[slotFichier]);
 }
 
 void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsConserves& conserves) {
@@ -259,6 +275,8 @@ void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsCons
         if (EstBureauOuFenetre(b.entete.type)) AppliquerBureauOuFenetre(travail, b, contexte);
     AppliquerVariables(travail, parties, lu);
 
+    // The sheet window is the file's: none when the file has no record of it.
+    if (parties & FichierTravail::Environnement) travail.fenetreFeuille.reset();
     EnregistrementsConserves gardes;
     for (BlocEnregistrement& b : lu.enregistrements) {
         switch (b.entete.type) {
@@ -278,6 +296,9 @@ void Appliquer(Travail& travail, int parties, ContenuLu& lu, EnregistrementsCons
             break;
         case type::Cal:
             EnregistrementFeuille::Lire(travail, b);
+            break;
+        case type::Fca:
+            EnregistrementFenetreFeuille::Lire(travail, b.donnees);
             break;
         default:
             gardes.push_back(std::move(b));
@@ -417,8 +438,12 @@ QByteArray FichierTravail::Composer(const Travail& travail,
     EcrireBloc(s, EnregistrementsAcquisition::EcrireParametres(travail));
     if (BlocEnregistrement feuille; EnregistrementFeuille::Ecrire(travail, compatible, feuille))
         EcrireBloc(s, feuille);
-    for (const auto& [premier, dernier] : kEtapesConservees)
+    for (const auto& [premier, dernier] : kEtapesConservees) {
         EcrireConserves(s, conserves, premier, dernier);
+        if (premier == type::Log)
+            if (BlocEnregistrement fenetre; EnregistrementFenetreFeuille::Ecrire(travail, fenetre))
+                EcrireBloc(s, fenetre);
+    }
     return s.Donnees();
 }
 

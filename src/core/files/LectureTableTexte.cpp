@@ -1,7 +1,7 @@
 #include "core/files/LectureTableTexte.h"
 
 #include "core/files/ChampsTexte.h"
-#include "core/store/ConversionOem.h"
+#include "core/files/EcritureDos.h"
 #include "core/store/Nombres.h"
 #include "core/texte/CodageTexte.h"
 
@@ -46,6 +46,8 @@ bool EstUtf8MultiOctet(const QByteArray& octets) {
 
 QList<Ligne> Decoder(const QByteArray& octets, bool& utf8) {
     utf8 = EstUtf8MultiOctet(octets);
+    // The code page is the whole file's: a line of … or – in a Windows-1252 file is not DOS.
+    const bool dos = !utf8 && EcritEnDos(octets);
     QList<Ligne> lignes;
     for (const QByteArray& brute : DecouperLignes(octets)) {
         if (utf8) {
@@ -53,7 +55,7 @@ QList<Ligne> Decoder(const QByteArray& octets, bool& utf8) {
             if (lignes.isEmpty() && texte.startsWith(QChar(0xFEFF))) texte.remove(0, 1);
             lignes << Ligne{texte, texte};
         } else {
-            const QByteArray convertie = ConvertirTexteOEM(brute, -1);
+            const QByteArray convertie = dos ? codage::Cp850VersWindows1252(brute) : brute;
             lignes << Ligne{codage::Decoder(convertie, codage::Champ::Texte),
                             codage::Decoder(convertie, codage::Champ::Grec)};
         }

@@ -30,9 +30,9 @@ struct TableTexte {
 };
 
 // Decodes and classifies the lines of a text table. A text that is valid UTF-8 and holds a
-// multi-byte sequence is read as UTF-8; otherwise each line is converted from the DOS code
-// page when it was typed there and read as Windows-1252 (names and units in the Greek-font
-// field table).
+// multi-byte sequence is read as UTF-8; otherwise the whole text is converted from the DOS
+// code page when it was typed there (EcritEnDos) and read as Windows-1252 (names and units in
+// the Greek-font field table).
 TableTexte LireTableTexte(const QByteArray& octets);
 
 // The fields of a configuration line.

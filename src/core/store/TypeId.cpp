@@ -15,6 +15,15 @@ namespace pelavorine {
 
 namespace {
 constexpr std::uint16_t kChangementCapacite = 0x8000;
+constexpr std::uint16_t kFormesAbscisse = genre::AbscisseLineaire | genre::AbscisseVariable;
+
+// Own abscissa values for capacite points: element 0 the length, then one per point.
+std::vector<double> AbscissesRedimensionnees(const std::vector<double>& donnees, int capacite) {
+    std::vector<double> r(static_cast<std::size_t>(capacite) + 1, 0.0);
+    const std::size_t n = std::min(r.size(), donnees.size());
+    std::copy(donnees.begin() + 1, donnees.begin() + static_cast<std::ptrdiff_t>(n), r.begin() + 1);
+    return r;
+}
 } // namespace
 
 TypeId::TypeId(TableVariables& table) : table_(table) {
@@ -28,7 +37,12 @@ void TypeId::FixerDonneesAbscisse(std::vector<double> donnees) {
 
 void TypeId::Redefinir(const QString& nom, int capaciteDemandee, std::uint16_t genreNouveau) {
     const int capacite = capaciteDemandee & 0xFFFF;
-    if (!(EtatInterne & kChangementCapacite)) abscisse_.clear();
+    const bool changementCapacite = EtatInterne & kChangementCapacite;
+    const std::uint16_t forme = Genre & kFormesAbscisse;
+    // A linear abscissa or a link is a rule over any points: a redefinition that keeps it
+    // keeps its data. Own abscissa values belong to the points they came with and go.
+    if (!changementCapacite && !(forme != 0 && (genreNouveau & kFormesAbscisse) == forme))
+        abscisse_.clear();
 
     const int ancienNbPoints = NbPoints;
     const bool avaitTableau = !valeurs_.empty();
@@ -66,6 +80,9 @@ void TypeId::Redefinir(const QString& nom, int capaciteDemandee, std::uint16_t g
             table_.codeErreur = TableVariables::ErreurMemoire;
             return;
         }
+        // Own abscissa values follow the points: one per point, those that still fit kept.
+        if (changementCapacite && forme == 0 && !abscisse_.empty())
+            FixerDonneesAbscisse(AbscissesRedimensionnees(abscisse_, capacite));
         // A table without a colour takes the next one, also when it was a scalar before
         // (a sheet line that becomes a table): a curve is never drawn without a colour.
         if (capacite > 1 && Couleur == -1) AttribuerCouleur();
@@ -76,6 +93,9 @@ void TypeId::Redefinir(const QString& nom, int capaciteDemandee, std::uint16_t g
     // An empty variable keeps its name and genre too, so that it can be found again.
     Nom = nom;
     Genre = genreNouveau;
+    // A form of abscissa is nothing without its data: the caller that names one (a work
+    // file's reader) gives the data with it.
+    if (abscisse_.empty()) Genre &= ~kFormesAbscisse;
     if (nom.toUpper().startsWith(QLatin1String("T_"))) Genre |= genre::Temps;
     if (Genre & genre::Temps) Unite = QStringLiteral("s");
 }

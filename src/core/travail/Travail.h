@@ -11,11 +11,13 @@
 #include "core/store/TableVariables.h"
 #include "core/travail/ReglagesExportTexte.h"
 #include "core/windows/EtatBureau.h"
+#include "core/windows/EtatFenetreFeuille.h"
 #include "core/windows/TableFenetres.h"
 
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace pelavorine {
@@ -71,6 +73,8 @@ public:
     bool demarrage = false; // start-up in progress
     QString notes;
     EtatBureau bureau;
+    // The calculation-sheet window, once it exists (the work file keeps it then).
+    std::optional<EtatFenetreFeuille> fenetreFeuille;
     // The description typed in the save dialog, kept in the work file's header.
     QString description;
     // The file type of the last open or save dialog is the older form (.PLC): writes use it.

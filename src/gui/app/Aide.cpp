@@ -21,9 +21,9 @@ void Aide::FixerDossier(const QString& dossier) {
 }
 
 QString Aide::Dossier() {
+    // Until the start-up gives the configuration's folder, the one of this machine's.
     if (DossierAide().isEmpty())
-        DossierAide() = QDir(Configuration::Emplacements::DuSysteme().programme)
-                            .filePath(QStringLiteral("help"));
+        DossierAide() = Configuration(Configuration::Emplacements::DuSysteme()).DossierAide();
     return DossierAide();
 }
 

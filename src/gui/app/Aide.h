@@ -10,7 +10,8 @@ class Aide {
 public:
     static constexpr const char* Accueil = "\\Accueil.htm";
 
-    // The help folder; by default "help" in the program's data folder.
+    // The help folder: the configuration's (the start-up sets it); an empty folder goes back
+    // to the configuration of this machine.
     static void FixerDossier(const QString& dossier);
     static QString Dossier();
     // The file a page name leads to. Page names use "\" or "/" and are relative to the help

@@ -1,10 +1,29 @@
 #include "gui/app/ApplicationPelavorine.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <exception>
 
 namespace pelavorine {
 
-ApplicationPelavorine::ApplicationPelavorine(int& argc, char** argv) : QApplication(argc, argv) {}
+ApplicationPelavorine::ApplicationPelavorine(int& argc, char** argv)
+    : QApplication(argc, argv), traductionsQt_(ChargerTraductionsQt(*this)) {}
+
+bool ApplicationPelavorine::ChargerTraductionsQt(QCoreApplication& application) {
+    const QString dossier = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QLocale francais(QLocale::French, QLocale::France);
+    // "qt" gathers the catalogues of every Qt module installed; "qtbase" alone holds those
+    // of the widgets and the print dialog.
+    for (const char* catalogue : {"qt", "qtbase"}) {
+        auto* traduction = new QTranslator(&application);
+        if (traduction->load(francais, QLatin1String(catalogue), QStringLiteral("_"), dossier) &&
+            QCoreApplication::installTranslator(traduction))
+            return true;
+        delete traduction;
+    }
+    return false;
+}
 
 bool ApplicationPelavorine::notify(QObject* destinataire, QEvent* evenement) {
     try {

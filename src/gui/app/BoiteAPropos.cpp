@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 namespace pelavorine {
@@ -26,7 +27,7 @@ BoiteAPropos::BoiteAPropos(QWidget* parent, const QString& logo, const QColor& f
     logo_->installEventFilter(this);
     version_ = new QLabel(tr("Version 5.11"), this);
     version_->setObjectName(QStringLiteral("LabelVersion"));
-    plateforme_ = new QLabel(tr("(Windows 9x et NT-2000-XP)"), this);
+    plateforme_ = new QLabel(TextePlateforme(), this);
     for (QLabel* l : {version_, plateforme_}) {
         l->setAlignment(Qt::AlignCenter);
         l->setAccessibleName(l->text());
@@ -35,6 +36,10 @@ BoiteAPropos::BoiteAPropos(QWidget* parent, const QString& logo, const QColor& f
     colonne->addWidget(logo_);
     colonne->addWidget(version_);
     colonne->addWidget(plateforme_);
+}
+
+QString BoiteAPropos::TextePlateforme() {
+    return QStringLiteral("(") + QSysInfo::prettyProductName() + QStringLiteral(")");
 }
 
 BoiteAPropos* BoiteAPropos::Montrer(QWidget* parent, const QString& logo, const QColor& fond) {

@@ -7,8 +7,8 @@ class QLabel;
 
 namespace pelavorine {
 
-// The about box: the logo, the version and the platform line. It is not modal and closes
-// itself when it loses the focus, on Escape, Space or Enter and on a click on the logo.
+// The about box: the logo, the version and the line naming the system it runs on. It is not modal
+// and closes itself when it loses the focus, on Escape, Space or Enter and on a click on the logo.
 class BoiteAPropos : public QDialog {
     Q_OBJECT
 public:
@@ -19,6 +19,9 @@ public:
     // Shows a new box, centred on the screen, freed when it closes.
     static BoiteAPropos* Montrer(QWidget* parent, const QString& logo,
                                  const QColor& fond = QColor());
+
+    // The system the program runs on, between brackets: "(Debian GNU/Linux 12 (bookworm))".
+    static QString TextePlateforme();
 
     QLabel* LabelVersion() const { return version_; }
     QLabel* LabelPlateforme() const { return plateforme_; }

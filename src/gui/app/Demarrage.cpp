@@ -4,6 +4,7 @@
 #include "core/configuration/LectureConfiguration.h"
 #include "core/configuration/LigneDeCommande.h"
 #include "core/store/Demandes.h"
+#include "gui/app/Aide.h"
 #include "gui/app/BoiteAPropos.h"
 #include "gui/app/DialoguesBureau.h"
 #include "gui/app/FenetrePrincipale.h"
@@ -21,6 +22,7 @@ namespace pelavorine {
 Demarrage::Demarrage(const QStringList& arguments)
     : configuration_(Configuration::Emplacements::DuSysteme()), travail_(hote_) {
     travail_.demarrage = true;
+    Aide::FixerDossier(configuration_.DossierAide());
     bureau_ = std::make_unique<FenetrePrincipale>(travail_, configuration_);
     // Owned by the desk, which it serves.
     bureau_->FixerDialogues(new DialoguesBureau(bureau_.get(), travail_, configuration_));
@@ -72,9 +74,8 @@ void Demarrage::Terminer(const QString& fichier) {
     if (maintenance_ || !fichier.isEmpty()) return;
     travail_.DemanderMiseAJour(demande::Redessiner);
     bureau_->TraiterDemandes();
-    apropos_ = BoiteAPropos::Montrer(
-        bureau_.get(), configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"),
-        DepuisWindows(configuration_.fond));
+    apropos_ = BoiteAPropos::Montrer(bureau_.get(), configuration_.IconeProgramme(),
+                                     DepuisWindows(configuration_.fond));
 }
 
 QString Demarrage::AvertissementEcran() {

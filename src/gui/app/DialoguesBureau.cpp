@@ -58,6 +58,8 @@ DialogueFichier::DialogueFichier(QWidget* parent, bool ouvrir, const QString& do
     setOption(QFileDialog::HideNameFilterDetails, true);
     setAcceptMode(ouvrir ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     setFileMode(ouvrir ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The titles of the system's own open and save dialogs.
+    setWindowTitle(ouvrir ? tr("Ouvrir") : tr("Enregistrer sous"));
     setDefaultSuffix(QStringLiteral("PL2"));
     const QStringList filtres = choixfichier::Filtres(ouvrir);
     setNameFilters(filtres);

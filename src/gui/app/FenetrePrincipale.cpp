@@ -492,15 +492,13 @@ void FenetrePrincipale::Executer(Commande commande) {
         Aide::Ouvrir(QString::fromLatin1(kPageServices));
         break;
     case C::Ressources: {
-        BoiteRessources boite(this,
-                              configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"),
+        BoiteRessources boite(this, configuration_.IconeProgramme(),
                               BoiteRessources::MemoireDuSysteme());
         boite.exec();
         break;
     }
     case C::APropos:
-        BoiteAPropos::Montrer(this,
-                              configuration_.dossierProgramme + QStringLiteral("/pelavorine.svg"));
+        BoiteAPropos::Montrer(this, configuration_.IconeProgramme());
         break;
     case C::BasculerPleinEcran:
         if (QMdiSubWindow* s = SousFenetre(courante)) {
@@ -528,6 +526,7 @@ void FenetrePrincipale::CommandeFichier(Commande commande, const QString& nom) {
         NoterBureau();
         for (int n = 1; n <= TableFenetres::NbFenetres; ++n)
             NoterGeometrie(n);
+        if (feuille_) feuille_->NoterEtat(feuilleAgrandie_, feuilleEnMosaique_);
         const QSize client = ZoneClient();
         if (!client.isEmpty()) {
             travail_.bureau.largeurClient = client.width();
@@ -545,6 +544,10 @@ void FenetrePrincipale::CommandeFichier(Commande commande, const QString& nom) {
         AjouterHistorique(travail_.fichierCourant);
     if (commande == C::Ouvrir && feuille_) feuille_->Recharger();
     if (commande == C::Ouvrir && resultat.fait) AppliquerBureau();
+    if (commande == C::Ouvrir && resultat.fait && travail_.fenetreFeuille) {
+        if (!feuille_) OuvrirFeuilleCalcul();
+        feuille_->AppliquerEtat(feuilleAgrandie_, feuilleEnMosaique_);
+    }
     Actualiser();
     // The windows of the file take the bounds and states it gave them.
     if (commande == C::Ouvrir && resultat.fait) {

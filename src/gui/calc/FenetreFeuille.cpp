@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -485,6 +486,52 @@ void FenetreFeuille::BasculerMosaique() {
         cadre->showNormal();
     else
         cadre->showMaximized();
+}
+
+// --- In the work file ------------------------------------------------------------------
+
+void FenetreFeuille::NoterEtat(bool agrandie, bool mosaique) {
+    QWidget* cadre = parentWidget() ? parentWidget() : this;
+    EtatFenetreFeuille e = travail_.fenetreFeuille.value_or(EtatFenetreFeuille{});
+    e.visible = !cadre->isHidden();
+    if (cadre->isMaximized() || (!e.visible && agrandie))
+        e.etat = EtatBureau::Maximise;
+    else if (cadre->isMinimized())
+        e.etat = EtatBureau::Minimise;
+    else
+        e.etat = EtatBureau::Normal;
+    // Maximised or minimised, the window keeps the bounds it had when normal.
+    if (e.etat == EtatBureau::Normal) {
+        e.gauche = cadre->x();
+        e.haut = cadre->y();
+        e.largeur = cadre->width();
+        e.hauteur = cadre->height();
+    }
+    e.mosaique = mosaique;
+    travail_.fenetreFeuille = e;
+}
+
+void FenetreFeuille::AppliquerEtat(bool& agrandie, bool& mosaique) {
+    if (!travail_.fenetreFeuille) return;
+    auto* sousFenetre = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QWidget* cadre = sousFenetre ? static_cast<QWidget*>(sousFenetre) : this;
+    QSize zone = cadre->parentWidget() ? cadre->parentWidget()->size() : QSize();
+    if (zone.isEmpty()) zone = QSize(travail_.bureau.largeurClient, travail_.bureau.hauteurClient);
+    const EtatFenetreFeuille::Placement p = travail_.fenetreFeuille->AuChargement(
+        window()->isMaximized(), mosaique, zone.width(), zone.height());
+    QMdiArea* desk = sousFenetre ? sousFenetre->mdiArea() : nullptr;
+    QMdiSubWindow* active = desk ? desk->activeSubWindow() : nullptr;
+
+    // Hidden, it is never left maximised: the desk's area would maximise the other windows.
+    if (cadre->isMaximized() || cadre->isMinimized()) cadre->showNormal();
+    cadre->hide();
+    agrandie = p.agrandie;
+    mosaique = p.mosaique;
+    if (!p.agrandie) cadre->setGeometry(p.gauche, p.haut, p.largeur, p.hauteur);
+    if (!p.montrer) return;
+    cadre->show();
+    if (active && active != sousFenetre && desk->activeSubWindow() == sousFenetre)
+        desk->setActiveSubWindow(active);
 }
 
 void FenetreFeuille::DemanderPoints() {

@@ -59,6 +59,14 @@ public:
     // Prints the sheet and its results on that printer; false (and the message) on a fault.
     bool Imprimer(QPrinter& imprimante);
 
+    // The work file keeps this window (the work's fenetreFeuille). agrandie and mosaique are
+    // the desk's flags for it: hidden, it comes back over the whole desk; the predefined
+    // mosaics include it. Notes the window before a save.
+    void NoterEtat(bool agrandie, bool mosaique);
+    // After a read that gave the window: hidden first, then shown or kept hidden as the
+    // file says; the desk's flags follow. The active window stays the active one.
+    void AppliquerEtat(bool& agrandie, bool& mosaique);
+
 signals:
     // Around each run of the sheet from this window (the desk filters the input meanwhile).
     void calculEnCours(bool enCours);
