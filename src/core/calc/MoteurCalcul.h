@@ -202,8 +202,4 @@ private:
     int indexResultat_ = 1;
 };
 
-// Applies built-in function n to the arguments of the engine and returns its value for the
-// current point.
-double AppliquerFonction(MoteurCalcul& moteur, int numero);
-
 } // namespace pelavorine
