@@ -136,7 +136,9 @@ public:
     const PointsEntree& Entrees() const { return entrees_; }
 
     int PremiereEntree() const { return premiereEntree_; }
-    int DerniereEntree() const { return std::min<int>(systeme_->derniereEntree, 8); }
+    int DerniereEntree() const {
+        return std::min<int>(systeme_->derniereEntree, PELAVORINE_DERNIERE_ENTREE);
+    }
     int PremiereSortie() const { return premiereSortie_; }
     int DerniereSortie() const { return derniereSortie_; }
     bool SansSortie() const { return derniereSortie_ < premiereSortie_; }
@@ -206,7 +208,8 @@ private:
     int premiereSortie_ = 1;
     int derniereSortie_ = 0;
     int nbPorts_ = 0;
-    std::array<std::array<double, 3>, 9> tableDurees_{};
+    // Indexed by inputs (0..8) and outputs (0..2).
+    std::array<std::array<double, 3>, PELAVORINE_DERNIERE_ENTREE + 1> tableDurees_{};
     double increment_ = 0;
     int dernierN_ = -1;
     int dernierM_ = -1;
