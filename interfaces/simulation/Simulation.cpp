@@ -433,6 +433,9 @@ int32_t OkEtatSysteme(int32_t bit) {
     case PELAVORINE_ETAT_DIFFERENTIEL:
     case PELAVORINE_ETAT_SYNCHRO_EXTERNE:
         return 1;
+    case PELAVORINE_ETAT_HORS_TEMPS_REEL:
+        // In fast mode nothing here waits: the program need not wait either.
+        return ModeRapide() ? 1 : 0;
     default:
         return 0;
     }

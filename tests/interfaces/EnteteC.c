@@ -34,6 +34,7 @@ int32_t OkEtatSysteme(int32_t bit) {
     case PELAVORINE_ETAT_ENTREES_CONSECUTIVES:
     case PELAVORINE_ETAT_SYNCHRO_EXTERNE:
     case PELAVORINE_ETAT_PREMIERE_DECLENCHE:
+    case PELAVORINE_ETAT_HORS_TEMPS_REEL:
         return 1;
     default:
         return 0;

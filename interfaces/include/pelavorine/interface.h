@@ -112,6 +112,10 @@ static_assert(sizeof(TypeSysteme) == 104, "layout");
 #define PELAVORINE_ETAT_ENTREES_CONSECUTIVES 0x400 /* only consecutive inputs from the first */
 #define PELAVORINE_ETAT_SYNCHRO_EXTERNE 0x800      /* external synchronisation exists */
 #define PELAVORINE_ETAT_PREMIERE_DECLENCHE 0x1000  /* only the first active input triggers */
+/* The interface does not run in real time (a simulation paced as fast as it can go): the
+ * program need not leave the hardware any pause. A library that does not know the bit answers
+ * 0, the pauses are kept. */
+#define PELAVORINE_ETAT_HORS_TEMPS_REEL 0x2000
 
 /* Elements of ProgrammerEtatSysteme(element, value). */
 #define PELAVORINE_ELEMENT_DIFFERENTIEL 2    /* differential inputs, 0 or 1 */

@@ -154,8 +154,11 @@ public:
     void ConstruireTableDurees();
     // The millisecond clock of the period measurement (replaced by tests).
     void FixerHorloge(std::function<qint64()> horloge) { horloge_ = std::move(horloge); }
-    // PELAVORINE_SIMULATION_FAST=1: the table is built without its pauses.
-    static bool SansAttente();
+    // The pauses the table leaves the interface between its questions (replaced by tests).
+    void FixerPause(std::function<void(int ms)> pause) { pause_ = std::move(pause); }
+    // The interface does not run in real time (OkEtatSysteme(PELAVORINE_ETAT_HORS_TEMPS_REEL)):
+    // the table is built without its pauses.
+    bool SansAttente() const;
 
     // Calibre of one input through the common-calibre rule; requests a redraw.
     void FixerCalibreEntree(TableVariables& variables, int entree, int calibre);
@@ -218,6 +221,7 @@ private:
     double mesurePrecedente_ = 0; // the damped answer of the measurement
     QElapsedTimer chrono_;
     std::function<qint64()> horloge_;
+    std::function<void(int ms)> pause_;
 };
 
 } // namespace pelavorine
