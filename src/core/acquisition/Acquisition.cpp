@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 namespace pelavorine {
 
@@ -73,6 +74,7 @@ Acquisition::Acquisition(Travail& travail, CoucheInterface& couche)
 }
 
 Acquisition::~Acquisition() {
+    // Only a run destroyed from its own hooks can still be the active one.
     if (active_ == this) active_ = nullptr;
 }
 
@@ -87,7 +89,6 @@ int Acquisition::Lancer() {
             e.silencieux = silencieux;
             e.sansProgression = sansProgression;
             e.inhibitionIgnoree = inhibition;
-            if (active_ == &a) active_ = nullptr;
             a.dansBloc_ = false;
             a.enCours_ = false;
         }
@@ -501,7 +502,16 @@ void Acquisition::AcquerirBlocs() {
     else
         e.ProgrammerDeclenchement(p.sourceDeclenchement, p.bitsDeclenchement,
                                   static_cast<int>(p.condition));
-    active_ = this;
+    // The point callback finds this run through active_ while the blocks run, and whatever
+    // way they end (a library error, Escape, an exception from a hook) the pointer is given
+    // back as it was.
+    struct Actif {
+        Acquisition* precedent;
+        explicit Actif(Acquisition* a) : precedent(std::exchange(active_, a)) {}
+        ~Actif() { active_ = precedent; }
+        Actif(const Actif&) = delete;
+        Actif& operator=(const Actif&) = delete;
+    } actif(this);
     e.PreparerAcquisition(points, std::max<int>(p.echantillons, 1), p.periode, carteA_.data(),
                           &Acquisition::RappelPoint);
     travail_.hote().EffacerInterruption();
@@ -543,7 +553,6 @@ void Acquisition::AcquerirBlocs() {
         compteur = (compteur + 1) % 1000;
         if (comptes_.sortiesApres > 0) ConstruireAnneau();
     }
-    active_ = nullptr;
 
     if (acquis > 0) {
         if (acquis < points && bip) bip();
