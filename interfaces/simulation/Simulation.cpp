@@ -50,12 +50,11 @@ constexpr int MaxScans = 32000;
 // every 100 ms at most): the block fails instead of blocking the program for ever.
 constexpr double AttenteDeclenchementMaxUs = 1e6;
 constexpr int CodeErreurAcquisition = 6;
-constexpr int SourceSynchroExterne = 70;
 
 struct Declenchement {
-    int source = -1;
+    int source = PELAVORINE_SOURCE_AUCUNE;
     double niveau = 0;
-    int condition = 0;
+    int condition = PELAVORINE_CONDITION_MONTANT;
 };
 
 struct Etat {
@@ -172,6 +171,18 @@ bool SortieValide(int sortie) {
     return sortie >= PremiereSortie && sortie <= DerniereSortie;
 }
 
+// Scan slots: the inputs by their number, then the outputs.
+bool EstCaseEntree(int c) {
+    return c <= PELAVORINE_DERNIERE_ENTREE;
+}
+int SortieDeCase(int c) {
+    return c - PELAVORINE_CASE_SORTIE(0);
+}
+// An output named by its number or by its scan slot.
+int SortieNommee(int index) {
+    return EstCaseEntree(index) ? index : SortieDeCase(index);
+}
+
 // Voltage present on an input at time t, before the converter.
 double Tension(int entree, double tempsUs, uint32_t lecture) {
     if (entree < NbSignaux) return TensionSignal(entree, tempsUs, lecture);
@@ -196,8 +207,9 @@ std::vector<int> CasesAnneau(const TypeSysteme& s) {
     if (premiere == PELAVORINE_HORS_ANNEAU) return cases;
     int c = premiere;
     do {
-        const bool entree = c <= 8 && EntreeValide(c);
-        const bool sortie = c > 8 && c < PELAVORINE_NB_CASES && SortieValide(c - 8);
+        const bool entree = EstCaseEntree(c) && EntreeValide(c);
+        const bool sortie =
+            !EstCaseEntree(c) && c < PELAVORINE_NB_CASES && SortieValide(SortieDeCase(c));
         if ((!entree && !sortie) || std::find(cases.begin(), cases.end(), c) != cases.end())
             return {};
         cases.push_back(c);
@@ -215,7 +227,8 @@ uint8_t ValeurPort(int port) {
     const Etat& e = E();
     if (port < 1 || port > NbPorts) return 0;
     const uint8_t ecrit = e.valeurPort[port];
-    if (port != PortIdentification || e.sensPort[port] != 3) return ecrit;
+    if (port != PortIdentification || e.sensPort[port] != PELAVORINE_PORT_IDENTIFICATION)
+        return ecrit;
     // Identification box: the low nibble written addresses the box, bits 4..7 answer. At
     // addresses 8..15 bit 4 is always 1; at 0..7 the bits carry the four sensor numbers.
     constexpr uint8_t poids1[8] = {32, 128, 2, 8, 4, 1, 64, 16};
@@ -236,16 +249,20 @@ enum class Attente { Atteint, Jamais, Arrete };
 Attente AttendreDeclenchement(Horloge::time_point& depart) {
     Etat& e = E();
     const Declenchement& d = e.declenchement;
-    if (d.source < 0 || d.source == SourceSynchroExterne) return Attente::Atteint;
-    if (d.source >= 9 && d.source < 9 + 1 + NbPorts) {
+    if (d.source < 0 || d.source == PELAVORINE_SOURCE_SYNCHRO_EXTERNE) return Attente::Atteint;
+    if (d.source >= PELAVORINE_SOURCE_PORT(0) && d.source <= PELAVORINE_SOURCE_PORT(NbPorts)) {
         // Ports keep their state during a block: the condition holds now or never.
         const uint8_t masque = static_cast<uint8_t>(std::lround(d.niveau) & 0xFF);
-        const uint8_t etat = ValeurPort(d.source - 9) & masque;
-        if (d.condition == 4) return etat == masque ? Attente::Atteint : Attente::Jamais;
-        if (d.condition == 3) return etat == 0 ? Attente::Atteint : Attente::Jamais;
+        const uint8_t etat = ValeurPort(d.source - PELAVORINE_SOURCE_PORT(0)) & masque;
+        if (d.condition == PELAVORINE_CONDITION_ETAT1)
+            return etat == masque ? Attente::Atteint : Attente::Jamais;
+        if (d.condition == PELAVORINE_CONDITION_ETAT0)
+            return etat == 0 ? Attente::Atteint : Attente::Jamais;
         return Attente::Jamais;
     }
-    if (!EntreeValide(d.source) || (d.condition != 0 && d.condition != 1) || e.periodeUs <= 0)
+    const bool montant = d.condition == PELAVORINE_CONDITION_MONTANT;
+    if (!EntreeValide(d.source) || (!montant && d.condition != PELAVORINE_CONDITION_DESCENDANT) ||
+        e.periodeUs <= 0)
         return Attente::Atteint;
     // The trigger compares the converted value, as a real converter would.
     const uint8_t calibre = e.calibreEA[d.source];
@@ -254,8 +271,8 @@ Attente AttendreDeclenchement(Horloge::time_point& depart) {
     double precedente = valeur(debut);
     for (double t = debut + e.periodeUs; t - debut <= AttenteDeclenchementMaxUs; t += e.periodeUs) {
         const double v = valeur(t);
-        const bool franchi = d.condition == 0 ? (precedente < d.niveau && v >= d.niveau)
-                                              : (precedente > d.niveau && v <= d.niveau);
+        const bool franchi = montant ? (precedente < d.niveau && v >= d.niveau)
+                                     : (precedente > d.niveau && v <= d.niveau);
         if (franchi) {
             const auto attente = std::chrono::duration<double, std::micro>(t - debut);
             depart += std::chrono::duration_cast<Horloge::duration>(attente);
@@ -275,11 +292,11 @@ void Scruter(const std::vector<int>& cases, int16_t* scan, int32_t lectures) {
     const double t = e.horlogeUs;
     for (size_t k = 0; k < cases.size(); ++k) {
         const int c = cases[k];
-        if (c <= 8) {
+        if (EstCaseEntree(c)) {
             scan[k] = static_cast<int16_t>(Mesurer(c, t, lectures));
             continue;
         }
-        const int sortie = c - 8;
+        const int sortie = SortieDeCase(c);
         int32_t code = scan[k];
         if (const int entree = e.repetition[c]; entree >= 0) {
             // The output repeats an input: the code that input received in this scan, or a
@@ -384,39 +401,50 @@ int32_t SystemePresent(void) {
 
 const char* LireInfos(int32_t type, int32_t index, int32_t sous) {
     switch (type) {
-    case 1:
+    case PELAVORINE_INFO_NOM_ENTREE:
         return EntreeValide(index) ? TexteNumero("EA", index) : Texte("");
-    case 2: {
-        const int sortie = index > 8 ? index - 8 : index;
+    case PELAVORINE_INFO_NOM_SORTIE: {
+        const int sortie = SortieNommee(index);
         return SortieValide(sortie) ? TexteNumero("SA", sortie) : Texte("");
     }
-    case 3:
+    case PELAVORINE_INFO_PORT:
         if (index < 1 || index > NbPorts) return Texte("");
-        if (sous == 1) return TexteNumero("Port ", index);
-        return Texte(sous == 4 ? "1" : "");
-    case 4:
-    case 5: {
-        const bool existe =
-            type == 4 ? EntreeValide(index) : SortieValide(index > 8 ? index - 8 : index);
-        if (!existe || sous < 1 || sous > NbCalibres)
-            return Texte(""); // -1 included: there is a choice of calibres
+        if (sous == PELAVORINE_INFO_PORT_NOM) return TexteNumero("Port ", index);
+        return Texte(sous == PELAVORINE_INFO_PORT_PROGRAMMABLE ? PELAVORINE_TEXTE_PROGRAMMABLE
+                                                               : "");
+    case PELAVORINE_INFO_CALIBRE_ENTREE:
+    case PELAVORINE_INFO_CALIBRE_SORTIE: {
+        const bool existe = type == PELAVORINE_INFO_CALIBRE_ENTREE
+                                ? EntreeValide(index)
+                                : SortieValide(SortieNommee(index));
+        // PELAVORINE_INFO_CHOIX_CALIBRE included: there is a choice of calibres.
+        if (!existe || sous < 1 || sous > NbCalibres) return Texte("");
         return Texte(LibellesCalibres[sous - 1]);
     }
-    case 7:
+    case PELAVORINE_INFO_VERSION:
         return Texte("1.0");
-    default: // 6: no programmable gain
+    default: // PELAVORINE_INFO_GAIN: no programmable gain
         return Texte("");
     }
 }
 
 int32_t OkEtatSysteme(int32_t bit) {
-    return bit == 0x200 || bit == 0x800 ? 1 : 0;
+    switch (bit) {
+    case PELAVORINE_ETAT_DIFFERENTIEL:
+    case PELAVORINE_ETAT_SYNCHRO_EXTERNE:
+        return 1;
+    case PELAVORINE_ETAT_HORS_TEMPS_REEL:
+        // In fast mode nothing here waits: the program need not wait either.
+        return ModeRapide() ? 1 : 0;
+    default:
+        return 0;
+    }
 }
 
 void ProgrammerEtatSysteme(int32_t element, int32_t valeur) {
-    if (element == 2)
+    if (element == PELAVORINE_ELEMENT_DIFFERENTIEL)
         E().differentiel = valeur != 0;
-    else if (element == 4)
+    else if (element == PELAVORINE_ELEMENT_TRACE_PAR_POINT)
         E().traceParPoint = valeur != 0;
 }
 
@@ -491,13 +519,16 @@ void EcrirePort(uint8_t port, uint8_t octet) {
 }
 
 int32_t LireSensPort(uint8_t port) {
-    if (port < 1 || port > NbPorts) return 5;
-    return E().sensPort[port] == 1 ? 1 : 0;
+    if (port < 1 || port > NbPorts) return PELAVORINE_PORT_ABSENT;
+    // A port reading the identification box is an input.
+    return E().sensPort[port] == PELAVORINE_PORT_SORTIE ? PELAVORINE_PORT_SORTIE
+                                                        : PELAVORINE_PORT_ENTREE;
 }
 
 int32_t ProgrammerSensPort(uint8_t port, int32_t sens) {
     if (port < 1 || port > NbPorts) return 0;
-    const bool accepte = sens == 0 || sens == 1 || (sens == 3 && port == PortIdentification);
+    const bool accepte = sens == PELAVORINE_PORT_ENTREE || sens == PELAVORINE_PORT_SORTIE ||
+                         (sens == PELAVORINE_PORT_IDENTIFICATION && port == PortIdentification);
     if (accepte) E().sensPort[port] = sens;
     return accepte ? 1 : 0;
 }
@@ -533,7 +564,7 @@ void ProgrammerSortieVoieEnAcquis(int32_t slot, int32_t voie) {
         e.repetition.fill(-1);
         return;
     }
-    if (slot <= 8 || slot >= PELAVORINE_NB_CASES) return;
+    if (EstCaseEntree(slot) || slot >= PELAVORINE_NB_CASES) return;
     const int entree = voie >= PELAVORINE_REPETER_ENTREE ? voie - PELAVORINE_REPETER_ENTREE : voie;
     e.repetition[slot] = EntreeValide(entree) ? entree : -1;
 }
@@ -581,8 +612,8 @@ int32_t EmettreSorties(int16_t* tampon) {
             if (Arret()) return PELAVORINE_ACQUISITION_INTERROMPUE;
             const int16_t* scan = tampon + 1 + i * nbCases;
             for (ptrdiff_t k = 0; k < nbCases; ++k)
-                if (cases[k] > 8)
-                    e.tensionSA[cases[k] - 8] = VersVolts(scan[k], e.calibreSA[cases[k] - 8]);
+                if (const int c = cases[k]; !EstCaseEntree(c))
+                    e.tensionSA[SortieDeCase(c)] = VersVolts(scan[k], e.calibreSA[SortieDeCase(c)]);
             e.horlogeUs += e.periodeEmissionUs;
             Attendre(depart + pas * ++n);
         }

@@ -18,8 +18,10 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <numbers>
+#include <stdexcept>
 #include <vector>
 
 using namespace pelavorine;
@@ -536,6 +538,66 @@ TEST_F(AcquisitionTest, SecondLancementPendantUnRunEstIgnore) {
     EXPECT_EQ(refus, Acquisition::DejaEnCours);
     EXPECT_EQ(acquisition->AppelsAcquerirTable(), 1);
     EXPECT_EQ(Entree(0).NbPoints, 200);
+}
+
+// The library keeps the point callback of the last run: a block it acquires afterwards, once
+// the run has ended whichever way, reaches no run (and no destroyed one, under the sanitizer).
+TEST_F(AcquisitionTest, LeRappelNAtteintPlusUnRunTermine) {
+    SeulementEntrees({0});
+    const PointsEntree& e = couche->Entrees();
+    int points = 0;
+    auto blocApresLeRun = [&] {
+        e.ProgrammerDeclenchement(PELAVORINE_SOURCE_AUCUNE, 0.0, PELAVORINE_CONDITION_MONTANT);
+        std::vector<std::int16_t> tampon(1 + 200, 0);
+        tampon[0] = 1; // EA0 alone in the ring the run left
+        std::int32_t acquis = 0;
+        EXPECT_EQ(e.AcquerirTable(tampon.data(), &acquis), 0);
+        EXPECT_EQ(acquis, 200) << "the library ran the block with the run's preparation";
+    };
+    struct Cas {
+        const char* fin;
+        std::function<void()> preparer;
+        int code;
+    };
+    const Cas cas[] = {
+        {"done", [] {}, 0},
+        {"trigger never met",
+         [&] {
+             travail->Parametres().sourceDeclenchement = 0;
+             travail->Parametres().niveauDeclenchement = 5.0; // EA0 stays within 2 V
+         },
+         6},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.fin);
+        travail->Parametres().sourceDeclenchement = PELAVORINE_SOURCE_AUCUNE;
+        c.preparer();
+        acquisition->point = [&](int) { ++points; };
+        acquisition->Lancer();
+        EXPECT_EQ(acquisition->CodeErreur(), c.code);
+        points = 0;
+        blocApresLeRun();
+        EXPECT_EQ(points, 0);
+    }
+
+    // A hook that throws ends the run too.
+    travail->Parametres().sourceDeclenchement = PELAVORINE_SOURCE_AUCUNE;
+    acquisition->point = [&](int p) {
+        ++points;
+        if (p == 10) throw std::runtime_error("arrêt");
+    };
+    EXPECT_THROW(acquisition->Lancer(), std::runtime_error);
+    points = 0;
+    blocApresLeRun();
+    EXPECT_EQ(points, 0);
+
+    // So does a run whose object is gone.
+    acquisition->point = [&](int) { ++points; };
+    ASSERT_EQ(acquisition->Lancer(), 0);
+    acquisition.reset();
+    points = 0;
+    blocApresLeRun();
+    EXPECT_EQ(points, 0);
 }
 
 TEST(MessagesAcquisition, TexteDeChaqueCode) {

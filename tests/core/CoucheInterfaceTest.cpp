@@ -25,11 +25,13 @@ namespace {
 using Genre = HoteScripte::Genre;
 
 // A pretend interface behind plain entry points: inputs 1 to 4, outputs 1 and 2, ports 1
-// (input) and 2 (output), port 3 unusable. Every call the layer makes is recorded.
+// (input) and 2 (output), port 3 unusable. Every call the layer makes is recorded. It says
+// it does not run in real time, so that the layer builds its table without pauses.
 struct Faux {
     TypeSysteme systeme{};
     bool present = true;
     bool calibreCommun = false;
+    bool horsTempsReel = true;
     int tempo = 0;
     std::vector<int> temposEcrits;
     int fermetures = 0;
@@ -77,6 +79,7 @@ const char* LireInfos(int32_t type, int32_t index, int32_t sous) {
     return faux->texte.c_str();
 }
 int32_t OkEtatSysteme(int32_t bit) {
+    if (bit == PELAVORINE_ETAT_HORS_TEMPS_REEL) return faux->horsTempsReel;
     return bit == 0x100 && faux->calibreCommun;
 }
 int32_t LireTempo() {
@@ -442,6 +445,44 @@ TEST_F(CoucheInterfaceTest, WithoutItsEntryPointThePeriodIsMeasuredAndDamped) {
         pas = c.pas;
         EXPECT_EQ(couche.DureeMinimale(-1, 0, c.k), c.attendu) << c.pas << "," << c.k;
     }
+}
+
+// The table leaves an interface 20 ms before each of its 27 entries and 100 ms before the
+// increment, unless the interface itself says that it does not run in real time: the
+// simulated interface's environment variable, set for every test here, does not reach the
+// layer.
+TEST_F(CoucheInterfaceTest, TheTablePausesUnlessTheInterfaceIsNotInRealTime) {
+    std::vector<int> enTempsReel(27, 20);
+    enTempsReel.push_back(100);
+    for (bool horsTempsReel : {false, true}) {
+        SCOPED_TRACE(horsTempsReel);
+        etat.horsTempsReel = horsTempsReel;
+        std::vector<int> pauses;
+        CoucheInterface couche(hote);
+        couche.FixerPause([&](int ms) { pauses.push_back(ms); });
+        ASSERT_TRUE(couche.Utiliser(EntreesFausses(), QStringLiteral("FAUX")));
+        EXPECT_EQ(couche.SansAttente(), horsTempsReel);
+        EXPECT_EQ(pauses, horsTempsReel ? std::vector<int>{} : enTempsReel);
+    }
+
+    // The simulated interface answers so in its fast mode only.
+    Copier(Simulation, "SIMULATION.so");
+    for (bool rapide : {true, false}) {
+        SCOPED_TRACE(rapide);
+        if (rapide)
+            qputenv("PELAVORINE_SIMULATION_FAST", "1");
+        else
+            qunsetenv("PELAVORINE_SIMULATION_FAST");
+        std::vector<int> pauses;
+        CoucheInterface couche(hote);
+        couche.FixerPause([&](int ms) { pauses.push_back(ms); });
+        couche.Lister({dossier.path()});
+        couche.Selectionner(QStringLiteral("SIMULATION"));
+        ASSERT_TRUE(couche.Charger());
+        EXPECT_EQ(couche.SansAttente(), rapide);
+        EXPECT_EQ(pauses, rapide ? std::vector<int>{} : enTempsReel);
+    }
+    qputenv("PELAVORINE_SIMULATION_FAST", "1");
 }
 
 TEST_F(CoucheInterfaceTest, TheTestLibraryWithoutPeriodIsMeasured) {

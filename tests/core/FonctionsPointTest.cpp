@@ -309,3 +309,27 @@ TEST_F(FonctionsPointTest, RandomStaysInItsIntervalAndChangesEveryLine) {
     EXPECT_NE(tirages[0], tirages[1]) << "the generator is reseeded for each line";
     Verifier({{"Y=RANDOM(1/0)", Inf}, {"Y=RANDOM(0)", 0}});
 }
+
+// Each work's engine draws from its own generator: a line of one neither reseeds nor advances
+// the other's, and two engines running the same line at once draw different values.
+TEST_F(FonctionsPointTest, RandomGeneratorBelongsToItsEngine) {
+    Travail autre(hote);
+    autre.Variables().ChangerNbPoints(N, true);
+    MoteurCalcul& sien = autre.Moteur();
+    const GenerateurAleatoire avantLeSien = sien.Aleatoire();
+    const GenerateurAleatoire avantLeNotre = moteur.Aleatoire();
+
+    const MoteurCalcul::Resultat r = moteur.EvaluerFormule("Y=TABLE(RANDOM(4))");
+    ASSERT_EQ(r.code, 0);
+    EXPECT_FALSE(moteur.Aleatoire() == avantLeNotre) << "the line used this engine's generator";
+    EXPECT_TRUE(sien.Aleatoire() == avantLeSien) << "and left the other's alone";
+
+    const MoteurCalcul::Resultat s = sien.EvaluerFormule("Y=TABLE(RANDOM(4))");
+    ASSERT_EQ(s.code, 0);
+    std::vector<double> notres, siens;
+    for (int i = 1; i <= N; ++i) {
+        notres.push_back(Valeur(r.cible, i));
+        siens.push_back(autre.Variables().Variable(s.cible)->LirePoint(i));
+    }
+    EXPECT_NE(notres, siens);
+}

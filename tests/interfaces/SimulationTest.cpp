@@ -512,8 +512,11 @@ TEST_F(Simulation, RythmeReelOuRapide) {
     };
     // 10 s of simulated time in fast mode.
     EXPECT_LT(duree(10000), seconds(5));
+    // The library tells the program so: it then leaves it no pause either.
+    EXPECT_TRUE(OkEtatSysteme(PELAVORINE_ETAT_HORS_TEMPS_REEL));
     unsetenv("PELAVORINE_SIMULATION_FAST");
     EXPECT_GE(duree(30), milliseconds(30));
+    EXPECT_FALSE(OkEtatSysteme(PELAVORINE_ETAT_HORS_TEMPS_REEL));
 }
 
 TEST_F(Simulation, TropDePoints) {

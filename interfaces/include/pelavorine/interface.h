@@ -17,8 +17,11 @@
 extern "C" {
 #endif
 
-/* Scan slots: analog inputs by their number (0..8), analog outputs as 8 + output (9, 10). */
+/* Scan slots: analog inputs by their number (0..PELAVORINE_DERNIERE_ENTREE), analog output n
+ * (from 1) in slot PELAVORINE_CASE_SORTIE(n) (9, 10). */
 #define PELAVORINE_NB_CASES 11
+#define PELAVORINE_DERNIERE_ENTREE 8
+#define PELAVORINE_CASE_SORTIE(sortie) (8 + (sortie))
 /* The scan ring: entry 0 holds the first slot scanned, entry s + 1 the slot scanned after
  * slot s; the last slot points back to the first; 0xFF marks a slot that is not scanned. */
 #define PELAVORINE_TAILLE_ANNEAU 12
@@ -85,18 +88,69 @@ static_assert(sizeof(TypeSysteme) == 104, "layout");
 #define PELAVORINE_ACQUISITION_INTERROMPUE 1
 #define PELAVORINE_TROP_DE_POINTS 5
 
+/* Kinds of LireInfos(kind, index, sub). */
+#define PELAVORINE_INFO_NOM_ENTREE 1     /* name of input `index` */
+#define PELAVORINE_INFO_NOM_SORTIE 2     /* name of output `index` */
+#define PELAVORINE_INFO_PORT 3           /* logic port `index`, with the sub-kinds below */
+#define PELAVORINE_INFO_CALIBRE_ENTREE 4 /* label of calibre `sub` (from 1) of input `index` */
+#define PELAVORINE_INFO_CALIBRE_SORTIE 5 /* the same for output `index` */
+#define PELAVORINE_INFO_GAIN 6           /* label of gain `sub` (from 1) of input `index` */
+#define PELAVORINE_INFO_VERSION 7        /* driver version */
+/* Sub-kinds of PELAVORINE_INFO_PORT: its name (empty past the last port), and "1" when its
+ * direction is programmable. */
+#define PELAVORINE_INFO_PORT_NOM 1
+#define PELAVORINE_INFO_PORT_PROGRAMMABLE 4
+#define PELAVORINE_TEXTE_PROGRAMMABLE "1"
+/* Sub-kind of the calibre kinds: the text PELAVORINE_TEXTE_SANS_CHOIX when the channel
+ * offers no choice of calibre. */
+#define PELAVORINE_INFO_CHOIX_CALIBRE (-1)
+#define PELAVORINE_TEXTE_SANS_CHOIX "-"
+
+/* Bits asked of OkEtatSysteme(bit). */
+#define PELAVORINE_ETAT_CALIBRE_COMMUN 0x100       /* one calibre for all inputs */
+#define PELAVORINE_ETAT_DIFFERENTIEL 0x200         /* differential mode exists */
+#define PELAVORINE_ETAT_ENTREES_CONSECUTIVES 0x400 /* only consecutive inputs from the first */
+#define PELAVORINE_ETAT_SYNCHRO_EXTERNE 0x800      /* external synchronisation exists */
+#define PELAVORINE_ETAT_PREMIERE_DECLENCHE 0x1000  /* only the first active input triggers */
+/* The interface does not run in real time (a simulation paced as fast as it can go): the
+ * program need not leave the hardware any pause. A library that does not know the bit answers
+ * 0, the pauses are kept. */
+#define PELAVORINE_ETAT_HORS_TEMPS_REEL 0x2000
+
+/* Elements of ProgrammerEtatSysteme(element, value). */
+#define PELAVORINE_ELEMENT_DIFFERENTIEL 2    /* differential inputs, 0 or 1 */
+#define PELAVORINE_ELEMENT_TRACE_PAR_POINT 4 /* 1 before a permanent run drawn point by point */
+
+/* Port directions: answered by LireSensPort, asked of ProgrammerSensPort. */
+#define PELAVORINE_PORT_ENTREE 0
+#define PELAVORINE_PORT_SORTIE 1
+#define PELAVORINE_PORT_IDENTIFICATION 3 /* sensor identification, asked only */
+#define PELAVORINE_PORT_INUTILISABLE 4   /* answered only */
+#define PELAVORINE_PORT_ABSENT 5         /* answered only: no such port, ends the list */
+
+/* Trigger sources of ProgrammerDeclenchement(source, level, condition): analog input n by
+ * its number (0..PELAVORINE_DERNIERE_ENTREE, level in V), logic port n (from 1) as
+ * PELAVORINE_SOURCE_PORT(n) (level = bit mask), external synchronisation; none is
+ * (PELAVORINE_SOURCE_AUCUNE, 0, 0). */
+#define PELAVORINE_SOURCE_AUCUNE (-1)
+#define PELAVORINE_SOURCE_PORT(port) (9 + (port))
+#define PELAVORINE_SOURCE_SYNCHRO_EXTERNE 70
+/* Trigger conditions: the edges for an input, the states for a logic port. */
+#define PELAVORINE_CONDITION_MONTANT 0
+#define PELAVORINE_CONDITION_DESCENDANT 1
+#define PELAVORINE_CONDITION_VARIATIONS 2 /* never offered */
+#define PELAVORINE_CONDITION_ETAT0 3
+#define PELAVORINE_CONDITION_ETAT1 4
+
 /* Entry points. */
 TypeSysteme* RenvoyerSysteme(void);
 void FermetureDLL(void);
 int32_t SystemePresent(void);
-/* kind 1 input name, 2 output name, 3 port (sub 1 name, sub 4 "1" if programmable),
- * 4 input calibre label (sub from 1; -1 gives "-" without choice), 5 output calibre,
- * 6 gain label, 7 driver version. */
+/* kind: PELAVORINE_INFO_*; an empty text past the last item. */
 const char* LireInfos(int32_t type, int32_t index, int32_t sous);
-/* 0x100 one calibre for all inputs, 0x200 differential mode, 0x400 consecutive inputs only,
- * 0x800 external synchronisation, 0x1000 only the first active input triggers. */
+/* bit: PELAVORINE_ETAT_*; true when the interface has that property. */
 int32_t OkEtatSysteme(int32_t bit);
-/* 2 differential mode 0/1; 4 = 1 before a permanent run drawn point by point. */
+/* element: PELAVORINE_ELEMENT_*. */
 void ProgrammerEtatSysteme(int32_t element, int32_t valeur);
 int32_t LireTempo(void);
 void EcrireTempo(int32_t tempo);
@@ -113,16 +167,15 @@ int32_t VoltBinSA(double volts, uint8_t calibre);
 void EcrireSA_Reel(uint8_t sortie, double volts);
 uint8_t LirePort(uint8_t port);
 void EcrirePort(uint8_t port, uint8_t octet);
-/* 0 input, 1 output, 4 unusable, 5 no such port (ends the list). */
+/* PELAVORINE_PORT_ENTREE, _SORTIE, _INUTILISABLE or _ABSENT (ends the list). */
 int32_t LireSensPort(uint8_t port);
-/* 0 input, 1 output, 3 sensor identification. */
+/* PELAVORINE_PORT_ENTREE, _SORTIE or _IDENTIFICATION; true on success. */
 int32_t ProgrammerSensPort(uint8_t port, int32_t sens);
 void ProgrammerTimer(int32_t periode, int32_t mode); /* 0.5 µs units */
 void ValiderTimer(void);
 void DevaliderTimer(void);
 int32_t LireTimer(void);
-/* source 0..8 input (level in V), 9 + n logic port n (level = bit mask), 70 external
- * synchronisation; -1, 0, 0 = none. condition: 0 rising, 1 falling, 3 state 0, 4 state 1. */
+/* source: PELAVORINE_SOURCE_*; condition: PELAVORINE_CONDITION_*. */
 void ProgrammerDeclenchement(int32_t source, double niveau, int32_t condition);
 void ProgrammerSortieVoieEnAcquis(int32_t slot, int32_t voie);
 void PreparerAcquisition(int32_t points, int32_t echantillons, double periode, const int8_t* carte,

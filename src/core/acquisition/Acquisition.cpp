@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 namespace pelavorine {
 
@@ -32,7 +33,10 @@ constexpr double DureeBlocLong = 2'000'000.0;
 constexpr double PeriodeSondage = 200.0;
 
 bool EstSortie(int slot) {
-    return slot >= 9 && slot < PELAVORINE_NB_CASES;
+    return slot >= PELAVORINE_CASE_SORTIE(1) && slot < PELAVORINE_NB_CASES;
+}
+int SortieDeCase(int slot) {
+    return slot - PELAVORINE_CASE_SORTIE(0);
 }
 
 // Makes sure the variable has its array of points (arrays are created on first write).
@@ -70,6 +74,7 @@ Acquisition::Acquisition(Travail& travail, CoucheInterface& couche)
 }
 
 Acquisition::~Acquisition() {
+    // Only a run destroyed from its own hooks can still be the active one.
     if (active_ == this) active_ = nullptr;
 }
 
@@ -84,7 +89,6 @@ int Acquisition::Lancer() {
             e.silencieux = silencieux;
             e.sansProgression = sansProgression;
             e.inhibitionIgnoree = inhibition;
-            if (active_ == &a) active_ = nullptr;
             a.dansBloc_ = false;
             a.enCours_ = false;
         }
@@ -128,7 +132,7 @@ int Acquisition::Preparer() {
     if (couche_.SansSysteme()) {
         if (!comptes_.PasAPas) return SansCarte;
         const TableVariables& t = travail_.Variables();
-        for (int n = 0; n <= 8; ++n)
+        for (int n = 0; n <= PELAVORINE_DERNIERE_ENTREE; ++n)
             if (const TypeVoie* v = regles::Entree(t, n); v && regles::EntreeEnService(*v) &&
                                                           v->Etat == TypeVoie::PasAPas &&
                                                           v->Lecture != TypeVoie::LectureClavier)
@@ -141,23 +145,24 @@ void Acquisition::ConstruireCartes() {
     carteA_.fill(-1);
     carteB_.fill(-1);
     TableVariables& t = travail_.Variables();
-    for (int n = 0; n <= 8; ++n) {
+    for (int n = 0; n <= PELAVORINE_DERNIERE_ENTREE; ++n) {
         const TypeVoie* v = regles::Entree(t, n);
         if (!v || !regles::EntreeEnService(*v)) continue;
         if (v->Etat == TypeVoie::Automatique ||
             (v->Lecture != TypeVoie::LectureClavier && v->Lecture != TypeVoie::LectureFixe))
             carteA_[static_cast<std::size_t>(n)] = static_cast<std::int8_t>(n);
     }
-    for (int o = 1; o + 8 < PELAVORINE_NB_CASES; ++o) {
+    for (int o = 1; PELAVORINE_CASE_SORTIE(o) < PELAVORINE_NB_CASES; ++o) {
         const TypeSortie* s = regles::Sortie(t, o);
         if (!s || s->Forme == 0) continue;
-        const auto slot = static_cast<std::size_t>(8 + o);
+        const auto slot = static_cast<std::size_t>(PELAVORINE_CASE_SORTIE(o));
         if (s->ModeEmission == 2) carteB_[slot] = static_cast<std::int8_t>(o);
         if (s->ModeEmission != 1) continue;
         carteA_[slot] = static_cast<std::int8_t>(o);
         if (s->Forme == 6) {
             const auto* source = dynamic_cast<const TypeVoie*>(t.Variable(s->CaseSource));
-            if (source && source->Numero <= 8 && carteA_[source->Numero] >= 0)
+            if (source && source->Numero <= PELAVORINE_DERNIERE_ENTREE &&
+                carteA_[source->Numero] >= 0)
                 carteA_[slot] =
                     static_cast<std::int8_t>(PELAVORINE_REPETER_ENTREE + source->Numero);
         }
@@ -174,9 +179,9 @@ void Acquisition::ConstruireJeuFenetres() {
         bool montre = false;
         for (int slot = 0; slot < PELAVORINE_NB_CASES && !montre; ++slot) {
             if (carteA_[static_cast<std::size_t>(slot)] < 0) continue;
-            const TypeId* v = EstSortie(slot)
-                                  ? static_cast<const TypeId*>(regles::Sortie(t, slot - 8))
-                                  : static_cast<const TypeId*>(regles::Entree(t, slot));
+            const TypeId* v =
+                EstSortie(slot) ? static_cast<const TypeId*>(regles::Sortie(t, SortieDeCase(slot)))
+                                : static_cast<const TypeId*>(regles::Entree(t, slot));
             // The windows a channel is assigned to, whether or not it holds points yet.
             montre = v && (v->Fenetres & TableFenetres::Bit(f));
         }
@@ -241,7 +246,7 @@ void Acquisition::MiseEnPlace() {
 
     // Outputs that emit a calculated variable are regenerated from it.
     const TableVariables& t = travail_.Variables();
-    for (int o = 1; o + 8 < PELAVORINE_NB_CASES; ++o) {
+    for (int o = 1; PELAVORINE_CASE_SORTIE(o) < PELAVORINE_NB_CASES; ++o) {
         const TypeSortie* s = regles::Sortie(t, o);
         if (!s || s->Forme != 6 || s->ModeEmission == 0) continue;
         const TypeId* source = t.Variable(s->CaseSource);
@@ -301,7 +306,7 @@ void Acquisition::Executer() {
     const int points = t.NbPoint();
     const TypeId* temps = t.Variable(t.CaseTemps());
     const QString nomTemps = temps ? temps->Nom : QStringLiteral("T");
-    for (int n = 0; n <= 8; ++n) {
+    for (int n = 0; n <= PELAVORINE_DERNIERE_ENTREE; ++n) {
         if (carteA_[static_cast<std::size_t>(n)] < 0) continue;
         if (TypeVoie* v = regles::Entree(t, n)) {
             v->FixerCapacite(points);
@@ -336,15 +341,15 @@ void Acquisition::ConstruireAnneau() {
         return false;
     };
     ordre_.clear();
-    for (int slot = 9; slot < PELAVORINE_NB_CASES; ++slot)
+    for (int slot = PELAVORINE_CASE_SORTIE(1); slot < PELAVORINE_NB_CASES; ++slot)
         if (const int c = carteA_[static_cast<std::size_t>(slot)];
             c >= 0 && c < PELAVORINE_REPETER_ENTREE)
             ordre_.push_back(slot);
     for (int pass = 0; pass < 2; ++pass)
-        for (int n = 0; n <= 8; ++n)
+        for (int n = 0; n <= PELAVORINE_DERNIERE_ENTREE; ++n)
             if (carteA_[static_cast<std::size_t>(n)] >= 0 && estAbscisse(n) == (pass == 1))
                 ordre_.push_back(n);
-    for (int slot = 9; slot < PELAVORINE_NB_CASES; ++slot)
+    for (int slot = PELAVORINE_CASE_SORTIE(1); slot < PELAVORINE_NB_CASES; ++slot)
         if (carteA_[static_cast<std::size_t>(slot)] >= PELAVORINE_REPETER_ENTREE)
             ordre_.push_back(slot);
 
@@ -375,7 +380,7 @@ void Acquisition::PreparerCases(int points) {
             c.rapport = c.entree->Capteur == CapteurRapport && c.entree->Numero <= 3;
             continue;
         }
-        c.sortie = regles::Sortie(t, c.slot - 8);
+        c.sortie = regles::Sortie(t, SortieDeCase(c.slot));
         if (!c.sortie) continue;
         c.calibre = c.sortie->Calibre;
         if (carte >= PELAVORINE_REPETER_ENTREE) {
@@ -487,16 +492,26 @@ void Acquisition::AcquerirBlocs() {
     sys.tampon = tampon_.data();
     sys.blocLong = p.periode * points > DureeBlocLong ? 1 : 0;
 
-    e.ProgrammerEtatSysteme(4, p.permanent && pointParPoint_ ? 1 : 0);
+    e.ProgrammerEtatSysteme(PELAVORINE_ELEMENT_TRACE_PAR_POINT,
+                            p.permanent && pointParPoint_ ? 1 : 0);
     if (p.sourceDeclenchement < 0)
-        e.ProgrammerDeclenchement(-1, 0.0, 0);
-    else if (p.sourceDeclenchement < 9)
+        e.ProgrammerDeclenchement(PELAVORINE_SOURCE_AUCUNE, 0.0, PELAVORINE_CONDITION_MONTANT);
+    else if (p.sourceDeclenchement <= PELAVORINE_DERNIERE_ENTREE)
         e.ProgrammerDeclenchement(p.sourceDeclenchement, p.niveauDeclenchement,
                                   static_cast<int>(p.condition));
     else
         e.ProgrammerDeclenchement(p.sourceDeclenchement, p.bitsDeclenchement,
                                   static_cast<int>(p.condition));
-    active_ = this;
+    // The point callback finds this run through active_ while the blocks run, and whatever
+    // way they end (a library error, Escape, an exception from a hook) the pointer is given
+    // back as it was.
+    struct Actif {
+        Acquisition* precedent;
+        explicit Actif(Acquisition* a) : precedent(std::exchange(active_, a)) {}
+        ~Actif() { active_ = precedent; }
+        Actif(const Actif&) = delete;
+        Actif& operator=(const Actif&) = delete;
+    } actif(this);
     e.PreparerAcquisition(points, std::max<int>(p.echantillons, 1), p.periode, carteA_.data(),
                           &Acquisition::RappelPoint);
     travail_.hote().EffacerInterruption();
@@ -538,7 +553,6 @@ void Acquisition::AcquerirBlocs() {
         compteur = (compteur + 1) % 1000;
         if (comptes_.sortiesApres > 0) ConstruireAnneau();
     }
-    active_ = nullptr;
 
     if (acquis > 0) {
         if (acquis < points && bip) bip();
@@ -555,7 +569,7 @@ void Acquisition::CouperSorties() {
     const auto ecrire = couche_.Entrees().EcrireSA_Reel;
     if (!ecrire) return;
     const TableVariables& t = travail_.Variables();
-    for (int o = 1; o + 8 < PELAVORINE_NB_CASES; ++o)
+    for (int o = 1; PELAVORINE_CASE_SORTIE(o) < PELAVORINE_NB_CASES; ++o)
         if (const TypeSortie* s = regles::Sortie(t, o);
             s && s->Forme != 0 && s->ModeEmission != 0 && s->ValeurApresArret == 1)
             ecrire(static_cast<std::uint8_t>(o), 0.0);

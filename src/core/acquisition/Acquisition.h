@@ -160,6 +160,9 @@ private:
     std::vector<int> ordre_; // slots in ring order
     std::vector<Case> cases_;
     std::vector<std::int16_t> tampon_;
+    // The run whose blocks are under way. The library's point callback is a plain C function
+    // of the point number, with no user data to carry the run: RappelPoint finds it here. Set
+    // by AcquerirBlocs for the blocks only, null otherwise.
     static Acquisition* active_;
 };
 

@@ -22,8 +22,11 @@ template <typename T, typename Table> T* Chercher(Table& variables, int numero) 
     return nullptr;
 }
 
+bool EstEntree(int source) {
+    return source >= 0 && source <= PELAVORINE_DERNIERE_ENTREE;
+}
 bool EstPortLogique(int source) {
-    return source >= 9 && source < 70;
+    return source >= PELAVORINE_SOURCE_PORT(0) && source < PELAVORINE_SOURCE_SYNCHRO_EXTERNE;
 }
 
 } // namespace
@@ -136,7 +139,7 @@ void FixerModeEntree(TableVariables& variables, CoucheInterface& couche, int num
 
 int AppliquerEntreesConsecutives(TableVariables& variables, CoucheInterface& couche) {
     const auto ok = couche.Entrees().OkEtatSysteme;
-    if (couche.SansSysteme() || !ok || !ok(0x400)) return 0;
+    if (couche.SansSysteme() || !ok || !ok(PELAVORINE_ETAT_ENTREES_CONSECUTIVES)) return 0;
     int changees = 0;
     bool apresInactive = false;
     for (int n = couche.PremiereEntree(); n <= couche.DerniereEntree(); ++n) {
@@ -171,7 +174,7 @@ double LireNiveau(const QString& texte) {
 
 std::int16_t NiveauBrut(const ParametresAcquisition& p, const TableVariables& variables,
                         const CoucheInterface& couche) {
-    if (p.sourceDeclenchement >= 0 && p.sourceDeclenchement <= 8) {
+    if (EstEntree(p.sourceDeclenchement)) {
         const TypeVoie* voie = Entree(variables, p.sourceDeclenchement);
         const auto convertir = couche.Entrees().VoltBinEA;
         if (!voie || !convertir) return 0;
@@ -187,15 +190,18 @@ void AppliquerDeclenchement(Travail& travail, CoucheInterface& couche, int sourc
                             int indexCondition, double niveauPhysique, std::uint8_t bits) {
     ParametresAcquisition& p = travail.Parametres();
     p.sourceDeclenchement = static_cast<std::int8_t>(source);
-    const int condition = std::clamp(indexCondition, 0, 1) + (EstPortLogique(source) ? 3 : 0);
+    // The list offers the two edges for an input, the two states for a port.
+    const int condition =
+        std::clamp(indexCondition, 0, 1) +
+        (EstPortLogique(source) ? PELAVORINE_CONDITION_ETAT0 : PELAVORINE_CONDITION_MONTANT);
     p.condition = static_cast<ParametresAcquisition::Declenchement>(condition);
     if (couche.SansSysteme()) return;
-    if (source >= 0 && source <= 8) {
+    if (EstEntree(source)) {
         const TypeVoie* voie = Entree(travail.Variables(), source);
         p.niveauDeclenchement = voie ? NiveauEnVolts(*voie, niveauPhysique) : niveauPhysique;
     } else if (EstPortLogique(source)) {
         p.bitsDeclenchement = bits;
-        couche.ProgrammerSensPort(source - 9, 0);
+        couche.ProgrammerSensPort(source - PELAVORINE_SOURCE_PORT(0), PELAVORINE_PORT_ENTREE);
     }
     p.niveauBrut = NiveauBrut(p, travail.Variables(), couche);
 }

@@ -71,8 +71,9 @@ QString QuestionDureeTropFaible(double minimum);
 // consecutive-inputs rule is applied.
 void FixerModeEntree(TableVariables& variables, CoucheInterface& couche, int numero,
                      std::uint8_t mode);
-// When the interface samples consecutive inputs only (0x400), every automatic input after the
-// first inactive one becomes inactive. Returns the number of inputs changed.
+// When the interface samples consecutive inputs only (PELAVORINE_ETAT_ENTREES_CONSECUTIVES),
+// every automatic input after the first inactive one becomes inactive. Returns the number of
+// inputs changed.
 int AppliquerEntreesConsecutives(TableVariables& variables, CoucheInterface& couche);
 
 // A level typed in the input's physical unit, back in volts: (level − offset) / scale.

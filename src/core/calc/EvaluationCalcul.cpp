@@ -289,7 +289,7 @@ double MoteurCalcul::Appel(int numero) {
                 compteurTableaux_ = compteurAvant;
             else
                 compteurTableaux_ += f.resultat;
-            v = AppliquerFonction(*this, numero);
+            v = f.appliquer(*this);
         }
     }
     if (!code_) Lire(); // past ")"
@@ -518,7 +518,7 @@ double MoteurCalcul::Executer() {
             }
             sp -= nb;
             nbArguments_ = nb;
-            const double v = AppliquerFonction(*this, i.valeur);
+            const double v = TableFonctions[i.valeur].appliquer(*this);
             if (code_) return 0.0;
             pile[sp++] = v;
             break;

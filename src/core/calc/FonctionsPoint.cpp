@@ -7,11 +7,8 @@
 #include "core/store/TypeId.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <cstdint>
 #include <numbers>
-#include <random>
 
 namespace pelavorine::fonctions {
 
@@ -86,11 +83,6 @@ bool BorneEntiere(MoteurCalcul& moteur, int k) {
     else if (a.valeur < 0.0 || a.valeur > moteur.NbPoint())
         moteur.Erreur(erreur::HorsLimites);
     return !moteur.EnErreur();
-}
-
-std::mt19937_64& Generateur() {
-    static std::mt19937_64 generateur;
-    return generateur;
 }
 
 } // namespace
@@ -309,22 +301,14 @@ double ABS(MoteurCalcul& moteur) {
     return std::fabs(A(moteur, 1));
 }
 
-// A Mersenne twister reseeded from the clock at point 1 of each line; the draw counter
-// keeps two calls in one line (same clock tick) on different sequences.
+// The engine's generator, reseeded from the clock at point 1 of each line.
 double RANDOM(MoteurCalcul& moteur) {
-    std::mt19937_64& generateur = Generateur();
-    if (moteur.Point() == 1) {
-        static std::uint64_t semis = 0;
-        const auto t = static_cast<std::uint64_t>(
-            std::chrono::high_resolution_clock::now().time_since_epoch().count());
-        std::seed_seq graine{static_cast<std::uint32_t>(t), static_cast<std::uint32_t>(t >> 32),
-                             static_cast<std::uint32_t>(++semis)};
-        generateur.seed(graine);
-    }
+    GenerateurAleatoire& generateur = moteur.Aleatoire();
+    if (moteur.Point() == 1) generateur.Resemer();
     const double a = A(moteur, 1);
     if (EstInfini(a)) return std::fabs(a);
     const double demi = std::fabs(a) / 2;
-    const double u = std::generate_canonical<double, 53>(generateur); // 0..1
+    const double u = generateur.Tirer(); // 0..1
     const double r = demi * (2.0 * u - 1.0);
     // The upper bound is excluded even when the product rounds up to it.
     return r < demi ? r : std::nextafter(demi, 0.0);

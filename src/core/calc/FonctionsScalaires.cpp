@@ -286,7 +286,8 @@ double IN(MoteurCalcul& moteur) {
     const int port = Port(moteur);
     if (port == 0) return 0.0;
     PortsLogiques& ports = *moteur.ports;
-    if (ports.LireSensPort(port) == 1 && !ports.ProgrammerSensPort(port, 0)) {
+    if (ports.LireSensPort(port) == PELAVORINE_PORT_SORTIE &&
+        !ports.ProgrammerSensPort(port, PELAVORINE_PORT_ENTREE)) {
         moteur.Erreur(erreur::PortEntree);
         return 0.0;
     }
@@ -306,7 +307,8 @@ double OUT(MoteurCalcul& moteur) {
     const int port = Port(moteur);
     if (port == 0) return 0.0;
     PortsLogiques& ports = *moteur.ports;
-    if (ports.LireSensPort(port) != 1 && !ports.ProgrammerSensPort(port, 1)) {
+    if (ports.LireSensPort(port) != PELAVORINE_PORT_SORTIE &&
+        !ports.ProgrammerSensPort(port, PELAVORINE_PORT_SORTIE)) {
         moteur.Erreur(erreur::PortSortie);
         return 0.0;
     }

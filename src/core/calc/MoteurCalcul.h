@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calc/GenerateurAleatoire.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -89,6 +91,9 @@ public:
     std::vector<double>& TableDeLAppel();
     // Work tables the functions reuse from call to call (k = 0..2).
     std::vector<double>& Tampon(int k) { return tampons_[static_cast<std::size_t>(k)]; }
+    // The generator of RANDOM: this engine's own.
+    GenerateurAleatoire& Aleatoire() { return aleatoire_; }
+    const GenerateurAleatoire& Aleatoire() const { return aleatoire_; }
 
 private:
     // One token: 'C' constant k, 'V' variable k, 'F' function k, an operator character, or
@@ -195,15 +200,12 @@ private:
     std::vector<Instruction> programme_;
     std::vector<std::pair<int, std::vector<double>>> tablesAppels_;
     std::array<std::vector<double>, 3> tampons_;
+    GenerateurAleatoire aleatoire_;
     std::vector<int> variablesArguments_;
     std::array<double, MaxJetons + 1> pile_{};
     int emDerniereVariable_ = 1;
     int emPos_ = 0; // current token of the program builder
     int indexResultat_ = 1;
 };
-
-// Applies built-in function n to the arguments of the engine and returns its value for the
-// current point.
-double AppliquerFonction(MoteurCalcul& moteur, int numero);
 
 } // namespace pelavorine

@@ -24,8 +24,6 @@ namespace {
 
 constexpr int LongueurSouche = 40;
 constexpr int LongueurSoucheConfiguree = 20;
-constexpr int PortAbsent = 5;
-constexpr int PortInutilisable = 4;
 // A library that never ends its port list is not asked beyond this.
 constexpr int MaxPorts = 255;
 
@@ -74,9 +72,14 @@ int32_t Zero() {
 const char* LireInfos(int32_t type, int32_t index, int32_t) {
     static const char* const entrees[] = {"EA0", "EA1", "EA2", "EA3", "EA4", "EA5", "EA6", "EA7"};
     const TypeSysteme& d = Descripteur();
-    if (type == 1 && index >= d.premiereEntree && index <= d.derniereEntree) return entrees[index];
-    if (type == 2 && (index == 1 || index == 9)) return "SA1";
-    if (type == 2 && (index == 2 || index == 10)) return "SA2";
+    if (type == PELAVORINE_INFO_NOM_ENTREE && index >= d.premiereEntree &&
+        index <= d.derniereEntree)
+        return entrees[index];
+    // An output is named by its number or by its scan slot.
+    if (type == PELAVORINE_INFO_NOM_SORTIE && (index == 1 || index == PELAVORINE_CASE_SORTIE(1)))
+        return "SA1";
+    if (type == PELAVORINE_INFO_NOM_SORTIE && (index == 2 || index == PELAVORINE_CASE_SORTIE(2)))
+        return "SA2";
     return "";
 }
 int32_t OkEtatSysteme(int32_t) {
@@ -107,7 +110,7 @@ uint8_t LirePort(uint8_t) {
     return 0;
 }
 int32_t LireSensPort(uint8_t) {
-    return PortAbsent;
+    return PELAVORINE_PORT_ABSENT;
 }
 int32_t ProgrammerSensPort(uint8_t, int32_t) {
     return 0;
@@ -260,6 +263,7 @@ TypeVoie* VoieNumero(TableVariables& variables, int numero) {
 CoucheInterface::CoucheInterface(Hote& hote) : hote_(hote) {
     chrono_.start();
     horloge_ = [this] { return chrono_.elapsed(); };
+    pause_ = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     souches_ << SoucheAucune;
     noms_ << NomAucun;
     chemins_ << QString();
@@ -453,8 +457,8 @@ bool CoucheInterface::Valider() {
     nbPorts_ = 0;
     for (int port = 1; port <= MaxPorts; ++port) {
         const int sens = entrees_.LireSensPort(static_cast<std::uint8_t>(port));
-        if (sens == PortAbsent) break;
-        if (sens != PortInutilisable) ++nbPorts_;
+        if (sens == PELAVORINE_PORT_ABSENT) break;
+        if (sens != PELAVORINE_PORT_INUTILISABLE) ++nbPorts_;
     }
     return valide;
 }
@@ -476,29 +480,31 @@ DescriptionVoies CoucheInterface::Description() const {
     d.interfacePresente = !SansSysteme();
     d.premiereEntree = premiereEntree_;
     for (int e = premiereEntree_; e <= DerniereEntree(); ++e) {
-        QString nom = Texte(entrees_.LireInfos(1, e, 0)).trimmed();
+        QString nom = Texte(entrees_.LireInfos(PELAVORINE_INFO_NOM_ENTREE, e, 0)).trimmed();
         if (nom.isEmpty()) nom = QStringLiteral("EA%1").arg(e);
         d.nomsEntrees << nom;
     }
     for (int s = premiereSortie_; s <= derniereSortie_; ++s) {
-        QString nom = Texte(entrees_.LireInfos(2, s, 0)).trimmed();
+        QString nom = Texte(entrees_.LireInfos(PELAVORINE_INFO_NOM_SORTIE, s, 0)).trimmed();
         if (nom.isEmpty()) nom = QStringLiteral("SA%1").arg(s);
         d.nomsSorties << nom;
     }
     return d;
 }
 
-bool CoucheInterface::SansAttente() {
-    return qEnvironmentVariable("PELAVORINE_SIMULATION_FAST") == QLatin1String("1");
+bool CoucheInterface::SansAttente() const {
+    // The library says so itself: the layer knows nothing of how an interface is simulated,
+    // and a library that does not know the bit answers 0 and keeps its pauses.
+    return entrees_.OkEtatSysteme && entrees_.OkEtatSysteme(PELAVORINE_ETAT_HORS_TEMPS_REEL) != 0;
 }
 
 void CoucheInterface::Attendre(int ms) const {
-    if (!SansAttente()) QThread::msleep(static_cast<unsigned long>(ms));
+    if (!SansAttente()) pause_(ms);
 }
 
 double CoucheInterface::DureeMinimale(int entrees, int sorties, int echantillons) {
     const bool directe = entrees < 0;
-    int n = std::min({std::abs(entrees), std::max(NbEntrees(), 0), 8});
+    int n = std::min({std::abs(entrees), std::max(NbEntrees(), 0), PELAVORINE_DERNIERE_ENTREE});
     int m = std::clamp(std::min(sorties, NbSorties()), 0, 2);
     const int k = std::max(echantillons, 1);
     if (SansSysteme() || n + m == 0) return 0.0;
@@ -530,7 +536,7 @@ void CoucheInterface::ConstruireTableDurees() {
     dernierN_ = dernierM_ = dernierK_ = -1;
     dureeCourante_ = 0;
     for (int m = 0; m <= 2; ++m)
-        for (int n = 0; n <= 8; ++n) {
+        for (int n = 0; n <= PELAVORINE_DERNIERE_ENTREE; ++n) {
             Attendre(20);
             tableDurees_[static_cast<std::size_t>(n)][static_cast<std::size_t>(m)] =
                 DureeDirecte(n, m, 1);
@@ -552,7 +558,7 @@ double CoucheInterface::MesurerDuree(int entrees, int sorties, int echantillons)
     for (int i = 0; i < n; ++i)
         cases.push_back(premiereEntree_ + i);
     for (int i = 0; i < m; ++i)
-        cases.push_back(8 + premiereSortie_ + i);
+        cases.push_back(PELAVORINE_CASE_SORTIE(premiereSortie_ + i));
     std::memset(systeme_->anneau, PELAVORINE_HORS_ANNEAU, sizeof systeme_->anneau);
     systeme_->anneau[0] = static_cast<std::uint8_t>(cases.front());
     for (std::size_t i = 0; i < cases.size(); ++i)
@@ -591,14 +597,18 @@ double CoucheInterface::MesurerDuree(int entrees, int sorties, int echantillons)
 
 void CoucheInterface::FixerCalibreEntree(TableVariables& variables, int entree, int calibre) {
     if (SansSysteme() || !VoieNumero(variables, entree)) return;
-    const auto libelle = [this](int e, int sous) { return Texte(entrees_.LireInfos(4, e, sous)); };
-    if (libelle(entree, -1) == QLatin1String("-")) return;
+    const auto libelle = [this](int e, int sous) {
+        return Texte(entrees_.LireInfos(PELAVORINE_INFO_CALIBRE_ENTREE, e, sous));
+    };
+    if (libelle(entree, PELAVORINE_INFO_CHOIX_CALIBRE) ==
+        QLatin1String(PELAVORINE_TEXTE_SANS_CHOIX))
+        return;
     calibre = std::clamp(calibre, 1, 255);
     const auto fixer = [&](int e) {
         if (TypeVoie* v = VoieNumero(variables, e))
             v->Calibre = static_cast<std::uint8_t>(libelle(e, calibre).isEmpty() ? 1 : calibre);
     };
-    if (entrees_.OkEtatSysteme(0x100)) {
+    if (entrees_.OkEtatSysteme(PELAVORINE_ETAT_CALIBRE_COMMUN)) {
         for (int e = premiereEntree_; e <= DerniereEntree(); ++e)
             fixer(e);
     } else {

@@ -136,7 +136,9 @@ public:
     const PointsEntree& Entrees() const { return entrees_; }
 
     int PremiereEntree() const { return premiereEntree_; }
-    int DerniereEntree() const { return std::min<int>(systeme_->derniereEntree, 8); }
+    int DerniereEntree() const {
+        return std::min<int>(systeme_->derniereEntree, PELAVORINE_DERNIERE_ENTREE);
+    }
     int PremiereSortie() const { return premiereSortie_; }
     int DerniereSortie() const { return derniereSortie_; }
     bool SansSortie() const { return derniereSortie_ < premiereSortie_; }
@@ -152,8 +154,11 @@ public:
     void ConstruireTableDurees();
     // The millisecond clock of the period measurement (replaced by tests).
     void FixerHorloge(std::function<qint64()> horloge) { horloge_ = std::move(horloge); }
-    // PELAVORINE_SIMULATION_FAST=1: the table is built without its pauses.
-    static bool SansAttente();
+    // The pauses the table leaves the interface between its questions (replaced by tests).
+    void FixerPause(std::function<void(int ms)> pause) { pause_ = std::move(pause); }
+    // The interface does not run in real time (OkEtatSysteme(PELAVORINE_ETAT_HORS_TEMPS_REEL)):
+    // the table is built without its pauses.
+    bool SansAttente() const;
 
     // Calibre of one input through the common-calibre rule; requests a redraw.
     void FixerCalibreEntree(TableVariables& variables, int entree, int calibre);
@@ -206,7 +211,8 @@ private:
     int premiereSortie_ = 1;
     int derniereSortie_ = 0;
     int nbPorts_ = 0;
-    std::array<std::array<double, 3>, 9> tableDurees_{};
+    // Indexed by inputs (0..8) and outputs (0..2).
+    std::array<std::array<double, 3>, PELAVORINE_DERNIERE_ENTREE + 1> tableDurees_{};
     double increment_ = 0;
     int dernierN_ = -1;
     int dernierM_ = -1;
@@ -215,6 +221,7 @@ private:
     double mesurePrecedente_ = 0; // the damped answer of the measurement
     QElapsedTimer chrono_;
     std::function<qint64()> horloge_;
+    std::function<void(int ms)> pause_;
 };
 
 } // namespace pelavorine

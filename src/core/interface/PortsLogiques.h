@@ -1,5 +1,7 @@
 #pragma once
 
+#include <pelavorine/interface.h>
+
 namespace pelavorine {
 
 // The logic ports of the acquisition interface, as the calculation functions IN and OUT
@@ -9,9 +11,10 @@ class PortsLogiques {
 public:
     virtual ~PortsLogiques() = default;
     virtual int NbPorts() const = 0;
-    // 1 when the port is an output, 0 when it is an input.
+    // PELAVORINE_PORT_SORTIE when the port is an output, PELAVORINE_PORT_ENTREE an input.
     virtual int LireSensPort(int port) = 0;
-    // Makes the port an input (0) or an output (1); false when the interface refuses.
+    // Makes the port an input or an output (PELAVORINE_PORT_*); false when the interface
+    // refuses.
     virtual bool ProgrammerSensPort(int port, int sens) = 0;
     virtual int LirePort(int port) = 0;
     virtual void EcrirePort(int port, int valeur) = 0;
@@ -21,7 +24,7 @@ public:
 class SansPorts : public PortsLogiques {
 public:
     int NbPorts() const override { return 0; }
-    int LireSensPort(int) override { return 0; }
+    int LireSensPort(int) override { return PELAVORINE_PORT_ENTREE; }
     bool ProgrammerSensPort(int, int) override { return false; }
     int LirePort(int) override { return 0; }
     void EcrirePort(int, int) override {}
