@@ -9,6 +9,7 @@
 #include "gui/app/DialogueTitresFenetres.h"
 #include "gui/app/LigneEtat.h"
 #include "gui/app/Rideau.h"
+#include "gui/app/TableCommandes.h"
 #include "gui/calc/EditeurFeuille.h"
 #include "gui/calc/FenetreFeuille.h"
 #include "gui/ui/BoitesMessages.h"
@@ -367,6 +368,39 @@ private slots:
         QVERIFY(b.fenetre->Action(C::MasquerIconesInfo)->isChecked());
         QVERIFY(!b.fenetre->BarreIcones()->isVisible());
         QVERIFY(!b.fenetre->Etat()->isVisible());
+    }
+
+    void aCommandIsBuiltByItsHandler() {
+        // A capability registers its handler from its own code: its command is built from then
+        // on, enabled as its menu allows and its own rule says.
+        int executions = 0;
+        bool permise = true;
+        Bureau b;
+        QAction* reticule = b.fenetre->Action(C::Reticule);
+        QVERIFY(!reticule->isEnabled());
+        b.fenetre->Executer(C::Reticule);
+        b.fenetre->Commandes().Enregistrer(
+            C::Reticule, {.executer = [&] { ++executions; }, .permise = [&] { return permise; }});
+        QCOMPARE(executions, 0);
+        b.fenetre->ActualiserMenus();
+        QVERIFY(reticule->isEnabled());
+        QVERIFY(b.fenetre->Icone(C::Reticule)->isEnabled());
+        reticule->trigger();
+        b.fenetre->Icone(C::Reticule)->trigger();
+        QCOMPARE(executions, 2);
+
+        permise = false;
+        b.fenetre->ActualiserMenus();
+        QVERIFY(!reticule->isEnabled());
+        QVERIFY(!b.fenetre->Icone(C::Reticule)->isEnabled());
+        b.fenetre->Executer(C::Reticule);
+        QCOMPARE(executions, 2);
+        // With the calculation window active, its menu disables it whatever its rule says.
+        permise = true;
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        b.fenetre->Executer(C::FeuilleCalcul);
+        QVERIFY(!reticule->isEnabled());
     }
 
     void processingMarksTheWorkAndNewWorkStartsBehindTheCurtain() {

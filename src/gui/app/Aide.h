@@ -9,6 +9,8 @@ namespace pelavorine {
 class Aide {
 public:
     static constexpr const char* Accueil = "\\Accueil.htm";
+    // The calculation window's page.
+    static constexpr const char* FeuilleDeCalcul = "\\Calculs\\FeuilleDeCalcul.htm";
 
     // The help folder; by default "help" in the program's data folder.
     static void FixerDossier(const QString& dossier);
