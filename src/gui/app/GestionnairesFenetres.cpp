@@ -15,6 +15,7 @@
 #include "gui/app/RafraichissementBureau.h"
 #include "gui/app/TableCommandes.h"
 #include "gui/app/ZoneFenetres.h"
+#include "gui/windows/DialogueChoixFenetre.h"
 #include "gui/windows/OutilLoupe.h"
 #include "gui/windows/TFenCourbe.h"
 
@@ -176,21 +177,24 @@ const TableVariables& GestionnairesFenetres::Variables() const {
     return contexte_.travail.Variables();
 }
 
-// "Nouvelle fenêtre" opens the first empty window among 1..8.
+// "Nouvelle fenêtre" asks which of the empty windows 1..8 to open; cancelled, nothing changes.
 void GestionnairesFenetres::NouvelleFenetre() {
     TableFenetres& table = contexte_.travail.TableDesFenetres();
-    for (int n = 1; n <= 8; ++n)
-        if (!table.Existe(n)) {
-            table.Creer(n);
-            break;
-        }
+    const int numero =
+        DialogueChoixFenetre::Choisir(table, DialogueChoixFenetre::Mode::Creer, &contexte_.bureau);
+    if (!numero) return;
+    table.Creer(numero);
     contexte_.fenetres.Synchroniser();
     contexte_.travail.DemanderMiseAJour(demande::Redessiner);
 }
 
-// "&Supprimer" deletes the current window.
+// "&Supprimer" asks which open window to delete, the current one offered; cancelled, nothing
+// changes.
 void GestionnairesFenetres::SupprimerFenetre() {
-    contexte_.fenetres.SupprimerFenetre(contexte_.travail.TableDesFenetres().FenetreCourante());
+    const int numero =
+        DialogueChoixFenetre::Choisir(contexte_.travail.TableDesFenetres(),
+                                      DialogueChoixFenetre::Mode::Supprimer, &contexte_.bureau);
+    if (numero) contexte_.fenetres.SupprimerFenetre(numero);
 }
 
 // "Titre de fenêtre": the window-title dialog, its titles shown at once on OK.
