@@ -1,5 +1,6 @@
 #include "gui/acquisition/AcquisitionBureau.h"
 #include "BoitesAuto.h"
+#include "ChoixFenetreAuto.h"
 #include "core/acquisition/Acquisition.h"
 #include "core/acquisition/ModeleParametres.h"
 #include "core/acquisition/ReglesParametres.h"
@@ -387,6 +388,7 @@ private slots:
     }
 
     void withoutInterfaceTheRunSaysSoAndTheDeskGoesOn() {
+        ChoixFenetreAuto choix;
         BoitesAuto boites;
         Bureau b(false);
         QVERIFY(b.travail.Interface().SansSysteme());

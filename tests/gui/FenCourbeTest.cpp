@@ -1,4 +1,5 @@
 #include "BoitesAuto.h"
+#include "ChoixFenetreAuto.h"
 #include "core/calc/FeuilleCalcul.h"
 #include "core/configuration/Configuration.h"
 #include "core/files/DialoguesFichier.h"
@@ -288,6 +289,7 @@ void FenCourbeTest::legendClickChoosesTheCurrentCurve() {
 }
 
 void FenCourbeTest::layoutUndoAndMosaics() {
+    ChoixFenetreAuto choix;
     Bureau b;
     b.fenetre->Executer(C::NouvelleFenetre);
     b.fenetre->Executer(C::NouvelleFenetre);
@@ -324,6 +326,7 @@ void FenCourbeTest::layoutUndoAndMosaics() {
 }
 
 void FenCourbeTest::digitKeysBringWindowsForward() {
+    ChoixFenetreAuto choix;
     Bureau b;
     b.fenetre->Executer(C::NouvelleFenetre);
     b.Traiter();
@@ -355,6 +358,7 @@ void FenCourbeTest::emptyingAWindowAsksFirst() {
 }
 
 void FenCourbeTest::closingAndDeletingWindows() {
+    ChoixFenetreAuto choix;
     Bureau b;
     b.CalculerEtAfficher(1);
     b.travail.modifie = true;
@@ -396,6 +400,7 @@ void FenCourbeTest::closingAndDeletingWindows() {
 }
 
 void FenCourbeTest::windowsComeBackFromTheWorkFile() {
+    ChoixFenetreAuto choix;
     Bureau b;
     b.CalculerEtAfficher(1);
     b.fenetre->Executer(C::NouvelleFenetre);

@@ -1,14 +1,18 @@
 #include "gui/app/FenetrePrincipale.h"
 #include "BoitesAuto.h"
+#include "ChoixFenetreAuto.h"
 #include "core/calc/FeuilleCalcul.h"
 #include "core/configuration/Configuration.h"
 #include "core/files/CommandesFichier.h"
 #include "core/files/DialoguesFichier.h"
+#include "core/store/Demandes.h"
 #include "core/travail/Travail.h"
+#include "core/windows/DonneesFenetre.h"
 #include "gui/app/DialogueQuitter.h"
 #include "gui/app/DialogueTitresFenetres.h"
 #include "gui/app/LigneEtat.h"
 #include "gui/app/Rideau.h"
+#include "gui/app/TableCommandes.h"
 #include "gui/calc/EditeurFeuille.h"
 #include "gui/calc/FenetreFeuille.h"
 #include "gui/ui/BoitesMessages.h"
@@ -348,6 +352,7 @@ private slots:
     }
 
     void commandsOfTheWindowsMenu() {
+        ChoixFenetreAuto choix;
         Bureau b;
         b.fenetre->Executer(C::NouvelleFenetre);
         QVERIFY(b.travail.TableDesFenetres().Existe(2));
@@ -367,6 +372,101 @@ private slots:
         QVERIFY(b.fenetre->Action(C::MasquerIconesInfo)->isChecked());
         QVERIFY(!b.fenetre->BarreIcones()->isVisible());
         QVERIFY(!b.fenetre->Etat()->isVisible());
+    }
+
+    void windowCommandsAskForTheWindowNumber() {
+        ChoixFenetreAuto choix;
+        Bureau b;
+        b.Ouvrir({3, 10});
+        const TableFenetres& table = b.travail.TableDesFenetres();
+        const auto titres = [](std::initializer_list<int> numeros) {
+            QStringList t;
+            for (int n : numeros)
+                t << DonneesFenetre::TitreDe(n);
+            return t;
+        };
+
+        // "Nouvelle fenêtre" offers the empty slots among 1..8; the one chosen opens, current.
+        choix.choix = 5;
+        b.fenetre->Executer(C::NouvelleFenetre);
+        QCOMPARE(choix.demandes.size(), 1);
+        QCOMPARE(choix.demandes[0].titre, QStringLiteral("Créer une fenêtre"));
+        QCOMPARE(choix.demandes[0].offerts, titres({2, 4, 5, 6, 7, 8}));
+        QCOMPARE(choix.demandes[0].offerts.first(), QStringLiteral("Fenêtre n° 2"));
+        QVERIFY(table.Existe(5) && !table.Existe(2));
+        QCOMPARE(table.FenetreCourante(), 5);
+        QVERIFY(b.fenetre->Courbe(5));
+        QCOMPARE(b.travail.Demandes() & demande::Redessiner, int(demande::Redessiner));
+        QTRY_COMPARE(b.travail.Demandes(), 0);
+
+        // Cancelled, nothing opens and nothing is asked of the windows.
+        choix.choix = 0;
+        b.fenetre->Executer(C::NouvelleFenetre);
+        QCOMPARE(choix.demandes.size(), 2);
+        QCOMPARE(table.NbOuvertes(), 4);
+        QCOMPARE(b.travail.Demandes(), 0);
+
+        // "&Supprimer" offers every open window, the current one chosen first; another one
+        // chosen goes and the current one stays.
+        choix.choix = 3;
+        b.fenetre->Executer(C::SupprimerFenetre);
+        QCOMPARE(choix.demandes[2].titre, QStringLiteral("Supprimer une fenêtre"));
+        QCOMPARE(choix.demandes[2].offerts, titres({1, 3, 5, 10}));
+        QCOMPARE(choix.demandes[2].preselection, DonneesFenetre::TitreDe(5));
+        QVERIFY(!table.Existe(3) && !b.fenetre->SousFenetre(3));
+        QVERIFY(table.Existe(5));
+        QTRY_COMPARE(b.travail.Demandes(), 0);
+        // An analysis window is found by its title.
+        choix.choix = 10;
+        b.fenetre->Executer(C::SupprimerFenetre);
+        QVERIFY(!table.Existe(10));
+        QTRY_COMPARE(b.travail.Demandes(), 0);
+        // Cancelled, every window stays.
+        choix.choix = 0;
+        b.fenetre->Executer(C::SupprimerFenetre);
+        QCOMPARE(table.NbOuvertes(), 2);
+        QCOMPARE(b.travail.Demandes(), 0);
+
+        // With windows 1..8 open the dialog offers nothing and OK cannot be pressed.
+        b.Ouvrir({2, 3, 4, 6, 7, 8});
+        choix.choix.reset();
+        b.fenetre->Executer(C::NouvelleFenetre);
+        QVERIFY(choix.demandes.last().offerts.isEmpty());
+        QCOMPARE(table.NbOuvertes(), 8);
+        QVERIFY(!table.Existe(9));
+    }
+
+    void aCommandIsBuiltByItsHandler() {
+        // A capability registers its handler from its own code: its command is built from then
+        // on, enabled as its menu allows and its own rule says.
+        int executions = 0;
+        bool permise = true;
+        Bureau b;
+        QAction* reticule = b.fenetre->Action(C::Reticule);
+        QVERIFY(!reticule->isEnabled());
+        b.fenetre->Executer(C::Reticule);
+        b.fenetre->Commandes().Enregistrer(
+            C::Reticule, {.executer = [&] { ++executions; }, .permise = [&] { return permise; }});
+        QCOMPARE(executions, 0);
+        b.fenetre->ActualiserMenus();
+        QVERIFY(reticule->isEnabled());
+        QVERIFY(b.fenetre->Icone(C::Reticule)->isEnabled());
+        reticule->trigger();
+        b.fenetre->Icone(C::Reticule)->trigger();
+        QCOMPARE(executions, 2);
+
+        permise = false;
+        b.fenetre->ActualiserMenus();
+        QVERIFY(!reticule->isEnabled());
+        QVERIFY(!b.fenetre->Icone(C::Reticule)->isEnabled());
+        b.fenetre->Executer(C::Reticule);
+        QCOMPARE(executions, 2);
+        // With the calculation window active, its menu disables it whatever its rule says.
+        permise = true;
+        b.fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.fenetre.get()));
+        b.fenetre->Executer(C::FeuilleCalcul);
+        QVERIFY(!reticule->isEnabled());
     }
 
     void processingMarksTheWorkAndNewWorkStartsBehindTheCurtain() {

@@ -12,8 +12,7 @@
 #include "core/windows/DonneesFenetre.h"
 #include "core/windows/Echelles.h"
 #include "core/windows/TableFenetres.h"
-#include "gui/app/FenetrePrincipale.h"
-#include "gui/app/LigneEtat.h"
+#include "gui/acquisition/BureauAcquisition.h"
 #include "gui/ui/FiltreEntrees.h"
 #include "gui/ui/HoteBureau.h"
 #include "gui/windows/TFenCourbe.h"
@@ -46,8 +45,8 @@ const TypeId* VariableDeCase(const TableVariables& t, int slot) {
 }
 } // namespace
 
-AcquisitionBureau::AcquisitionBureau(FenetrePrincipale& bureau, Travail& travail)
-    : QObject(&bureau), bureau_(bureau), travail_(travail) {}
+AcquisitionBureau::AcquisitionBureau(BureauAcquisition& bureau, Travail& travail, QObject* parent)
+    : QObject(parent), bureau_(bureau), travail_(travail) {}
 
 AcquisitionBureau::~AcquisitionBureau() = default;
 
@@ -91,8 +90,8 @@ int AcquisitionBureau::Lancer() {
             QApplication::restoreOverrideCursor();
             a.bureau_.Filtre()->Activer(false);
             if (hote) hote->surLigneInfo = ligneInfo;
-            a.bureau_.Etat()->PointCourant()->hide();
-            a.bureau_.AfficherLigneInfo(QString());
+            a.bureau_.PointCourant()->hide();
+            a.bureau_.AfficherLigneInfo(QString(), QColor());
             a.enCours_ = false;
         }
     };
@@ -108,7 +107,7 @@ int AcquisitionBureau::Lancer() {
         bureau_.Filtre()->Activer(true);
         QApplication::setOverrideCursor(travail_.Parametres().permanent ? Qt::BlankCursor
                                                                         : Qt::WaitCursor);
-        bureau_.Etat()->PointCourant()->hide();
+        bureau_.PointCourant()->hide();
         code = a.Lancer();
     }
 
@@ -185,7 +184,7 @@ bool AcquisitionBureau::ChoisirDessinParPoint() {
         }
     }
     if (afficherPoint_) {
-        QLabel* label = bureau_.Etat()->PointCourant();
+        QLabel* label = bureau_.PointCourant();
         label->setText(TextePoint(0, total_));
         label->show();
     }
@@ -228,7 +227,7 @@ void AcquisitionBureau::DessinerPoint(int point) {
     for (int f = 1; f <= 8; ++f)
         if (aRedessiner & TableFenetres::Bit(f))
             if (TFenCourbe* c = bureau_.Courbe(f)) c->Redessiner();
-    if (afficherPoint_) bureau_.Etat()->PointCourant()->setText(TextePoint(point, total_));
+    if (afficherPoint_) bureau_.PointCourant()->setText(TextePoint(point, total_));
     emit pointDessine(point);
 }
 

@@ -9,7 +9,7 @@
 namespace pelavorine {
 
 class Acquisition;
-class FenetrePrincipale;
+class BureauAcquisition;
 class Secours;
 class TFenCourbe;
 class Travail;
@@ -21,7 +21,7 @@ class Travail;
 class AcquisitionBureau : public QObject {
     Q_OBJECT
 public:
-    AcquisitionBureau(FenetrePrincipale& bureau, Travail& travail);
+    AcquisitionBureau(BureauAcquisition& bureau, Travail& travail, QObject* parent = nullptr);
     ~AcquisitionBureau() override;
 
     // The command: 0 after a run, an error code (its message shown), or one of the
@@ -73,7 +73,7 @@ private:
     // Widens the Y scale of a window of the set when a value leaves it; true when it did.
     bool AgrandirEchelle(int fenetre, double y);
 
-    FenetrePrincipale& bureau_;
+    BureauAcquisition& bureau_;
     Travail& travail_;
     Secours* secours_ = nullptr;
     std::unique_ptr<Acquisition> derniere_;

@@ -9,6 +9,8 @@ namespace pelavorine {
 class Aide {
 public:
     static constexpr const char* Accueil = "\\Accueil.htm";
+    // The calculation window's page.
+    static constexpr const char* FeuilleDeCalcul = "\\Calculs\\FeuilleDeCalcul.htm";
 
     // The help folder: the configuration's (the start-up sets it); an empty folder goes back
     // to the configuration of this machine.

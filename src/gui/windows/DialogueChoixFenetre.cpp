@@ -18,6 +18,11 @@ namespace pelavorine {
 namespace {
 constexpr const char* kPageAide = "\\Interface\\Fenetres.htm";
 constexpr int kDernierOrdinaire = 8;
+
+DialogueChoixFenetre::Interception& InterceptionCourante() {
+    static DialogueChoixFenetre::Interception interception;
+    return interception;
+}
 } // namespace
 
 DialogueChoixFenetre::DialogueChoixFenetre(const TableFenetres& fenetres, Mode mode,
@@ -70,7 +75,13 @@ int DialogueChoixFenetre::Numero() const {
 
 int DialogueChoixFenetre::Choisir(const TableFenetres& fenetres, Mode mode, QWidget* parent) {
     DialogueChoixFenetre d(fenetres, mode, parent);
-    return d.exec() == QDialog::Accepted ? d.Numero() : 0;
+    const bool ok =
+        InterceptionCourante() ? InterceptionCourante()(d) : d.exec() == QDialog::Accepted;
+    return ok ? d.Numero() : 0;
+}
+
+void DialogueChoixFenetre::FixerInterception(Interception interception) {
+    InterceptionCourante() = std::move(interception);
 }
 
 } // namespace pelavorine

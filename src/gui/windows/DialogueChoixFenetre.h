@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QPushButton;
@@ -20,6 +21,10 @@ public:
 
     // Runs the dialog; the chosen window's number, 0 on cancel or when nothing is chosen.
     static int Choisir(const TableFenetres& fenetres, Mode mode, QWidget* parent = nullptr);
+    // Receives the dialog ready to be shown instead of running it, and answers whether OK
+    // was pressed (a test chooses in its list first), so that nothing blocks.
+    using Interception = std::function<bool(DialogueChoixFenetre& dialogue)>;
+    static void FixerInterception(Interception interception);
 
     // The number a title names: the integer after "n°", plus 8 for an analysis window
     // ("analyse" in the title); 0 when the title names none.
