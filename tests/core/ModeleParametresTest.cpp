@@ -32,7 +32,8 @@ constexpr auto I = TypeVoie::Inactif;
 using M = ModeleParametres;
 
 // --- A pretend interface: inputs 1..4, outputs 1 and 2; port 1 input, port 2 output, port 3
-// an output that can be programmed; the states answered by OkEtatSysteme are chosen.
+// an output that can be programmed; the states answered by OkEtatSysteme are chosen (and it
+// does not run in real time).
 
 struct Faux {
     TypeSysteme systeme{};
@@ -58,7 +59,8 @@ const char* LireInfos(int32_t type, int32_t index, int32_t sous) {
     return faux->texte.c_str();
 }
 int32_t OkEtatSysteme(int32_t bit) {
-    return (faux->bits & bit) != 0;
+    // Not a real-time interface: the minimal-period table is built without pauses.
+    return ((faux->bits | PELAVORINE_ETAT_HORS_TEMPS_REEL) & bit) != 0;
 }
 int32_t LireSensPort(uint8_t p) {
     return p >= 1 && p <= faux->sens.size() ? faux->sens[p - 1u] : 5;

@@ -22,22 +22,14 @@ namespace pelavorine {
 namespace {
 
 constexpr int kLongueurUnite = 10;
-constexpr int kSourceSynchro = 70;
-constexpr int kDernierPort = kSourceSynchro - 10; // 9 + port stays below 70
-constexpr int kPortAbsent = 5;
+// The last port whose trigger source stays below the external synchronisation's.
+constexpr int kDernierPort = PELAVORINE_SOURCE_SYNCHRO_EXTERNE - PELAVORINE_SOURCE_PORT(1);
 // Polar windows only use the screen width; the model has no screen.
 constexpr int kLargeurEcran = 1024;
 const QString kSeuleLaPremiere = QStringLiteral("Seule la 1ére entrée active est utilisable");
 
 QString Texte(const char* texte) {
     return texte ? codage::DepuisWindows1252(QByteArray(texte)) : QString();
-}
-
-bool EstEntree(int source) {
-    return source >= 0 && source <= 8;
-}
-bool EstPort(int source) {
-    return source >= 9 && source < kSourceSynchro;
 }
 
 bool Fini(double v) {
@@ -166,7 +158,7 @@ void ModeleParametres::Annuler() {
     p = avant;
     const auto& e = couche_.Entrees();
     if (differentiel && !couche_.SansSysteme() && e.ProgrammerEtatSysteme)
-        e.ProgrammerEtatSysteme(2, p.differentiel);
+        e.ProgrammerEtatSysteme(PELAVORINE_ELEMENT_DIFFERENTIEL, p.differentiel);
 
     copies_.RemettreFenetres();
     // Last: a window copied after a rename holds the new name, which goes back too.
@@ -229,7 +221,8 @@ std::vector<int> ModeleParametres::EntreesOffertes() const {
     std::vector<int> n;
     const TableVariables& t = travail_.Variables();
     const auto ok = couche_.Entrees().OkEtatSysteme;
-    const bool consecutives = !couche_.SansSysteme() && ok && ok(0x400);
+    const bool consecutives =
+        !couche_.SansSysteme() && ok && ok(PELAVORINE_ETAT_ENTREES_CONSECUTIVES);
     for (int e = couche_.PremiereEntree(); e <= couche_.DerniereEntree(); ++e) {
         const TypeVoie* v = regles::Entree(t, e);
         if (!v) continue;
@@ -247,11 +240,14 @@ QString ModeleParametres::LibelleEntree(int numero) const {
 }
 
 QStringList ModeleParametres::Calibres(int entree) const {
-    return couche_.SansSysteme() ? QStringList{} : Libelles(couche_.Entrees(), 4, entree);
+    return couche_.SansSysteme()
+               ? QStringList{}
+               : Libelles(couche_.Entrees(), PELAVORINE_INFO_CALIBRE_ENTREE, entree);
 }
 
 QStringList ModeleParametres::Gains(int entree) const {
-    return couche_.SansSysteme() ? QStringList{} : Libelles(couche_.Entrees(), 6, entree);
+    return couche_.SansSysteme() ? QStringList{}
+                                 : Libelles(couche_.Entrees(), PELAVORINE_INFO_GAIN, entree);
 }
 
 std::vector<std::pair<QString, std::uint8_t>> ModeleParametres::Lectures() const {
@@ -371,9 +367,10 @@ ModeleParametres::Acquis ModeleParametres::LireAcquis() const {
     a.ajouter = p.garderPrecedentes != 0;
     a.source = p.sourceDeclenchement;
     const int condition = static_cast<int>(p.condition);
-    a.indexCondition = std::clamp(EstPort(a.source) ? condition - 3 : condition, 0, 1);
+    a.indexCondition =
+        std::clamp(SourcePort(a.source) ? condition - PELAVORINE_CONDITION_ETAT0 : condition, 0, 1);
     const TypeVoie* voie =
-        EstEntree(a.source) ? regles::Entree(travail_.Variables(), a.source) : nullptr;
+        SourceEntree(a.source) ? regles::Entree(travail_.Variables(), a.source) : nullptr;
     a.niveau = QString::number(voie ? regles::NiveauPhysique(*voie, p.niveauDeclenchement)
                                     : p.niveauDeclenchement);
     a.bits = p.bitsDeclenchement;
@@ -422,7 +419,7 @@ void ModeleParametres::AppliquerAcquis(const Acquis& a) {
     p.differentiel = a.differentiel ? 1 : 0;
     const auto& e = couche_.Entrees();
     if (!couche_.SansSysteme() && e.ProgrammerEtatSysteme)
-        e.ProgrammerEtatSysteme(2, p.differentiel);
+        e.ProgrammerEtatSysteme(PELAVORINE_ELEMENT_DIFFERENTIEL, p.differentiel);
     p.permanent = a.permanent ? 1 : 0;
     p.inhiberTransitoires = a.inhiberTransitoires ? 1 : 0;
     p.modeAffichage = a.permanent && a.inhiberAffichage ? 2 : 0;
@@ -463,6 +460,14 @@ double ModeleParametres::PeriodeLimitee(double periode, int echantillons) const 
     return regles::LimiterPeriode(periode, minimum, souche);
 }
 
+bool ModeleParametres::SourceEntree(int source) {
+    return source >= 0 && source <= PELAVORINE_DERNIERE_ENTREE;
+}
+
+bool ModeleParametres::SourcePort(int source) {
+    return source >= PELAVORINE_SOURCE_PORT(1) && source < PELAVORINE_SOURCE_SYNCHRO_EXTERNE;
+}
+
 std::vector<ModeleParametres::Source> ModeleParametres::Sources() const {
     std::vector<Source> l{{QStringLiteral(" Aucune"), -1}};
     if (couche_.SansSysteme()) return l;
@@ -470,7 +475,7 @@ std::vector<ModeleParametres::Source> ModeleParametres::Sources() const {
     const auto ok = [&e](int bit) { return e.OkEtatSysteme && e.OkEtatSysteme(bit) != 0; };
     // The library triggers on the first active input only: the list ends with the first
     // automatic input, the step-by-step inputs before it being read by the same scan.
-    const bool premiereSeule = ok(0x1000);
+    const bool premiereSeule = ok(PELAVORINE_ETAT_PREMIERE_DECLENCHE);
     const TableVariables& t = travail_.Variables();
     for (int n = couche_.PremiereEntree(); n <= couche_.DerniereEntree(); ++n) {
         const TypeVoie* v = regles::Entree(t, n);
@@ -480,14 +485,20 @@ std::vector<ModeleParametres::Source> ModeleParametres::Sources() const {
                      n});
         if (premiereSeule && v->Etat == TypeVoie::Automatique) break;
     }
-    if (ok(0x800)) l.push_back({QStringLiteral(" Synchro externe"), kSourceSynchro});
+    if (ok(PELAVORINE_ETAT_SYNCHRO_EXTERNE))
+        l.push_back({QStringLiteral(" Synchro externe"), PELAVORINE_SOURCE_SYNCHRO_EXTERNE});
     if (couche_.SoucheSysteme().compare(regles::SoucheDemiMicroseconde, Qt::CaseInsensitive) != 0 &&
         e.LireSensPort && e.LireInfos) {
         for (int port = 1; port <= kDernierPort; ++port) {
             const int sens = e.LireSensPort(static_cast<std::uint8_t>(port));
-            if (sens == kPortAbsent) break;
-            const bool programmable = Texte(e.LireInfos(3, port, 4)) == QLatin1String("1");
-            if (sens == 0 || programmable) l.push_back({Texte(e.LireInfos(3, port, 1)), 9 + port});
+            if (sens == PELAVORINE_PORT_ABSENT) break;
+            const bool programmable =
+                Texte(e.LireInfos(PELAVORINE_INFO_PORT, port, PELAVORINE_INFO_PORT_PROGRAMMABLE)) ==
+                QLatin1String(PELAVORINE_TEXTE_PROGRAMMABLE);
+            if (sens == PELAVORINE_PORT_ENTREE || programmable)
+                l.push_back(
+                    {Texte(e.LireInfos(PELAVORINE_INFO_PORT, port, PELAVORINE_INFO_PORT_NOM)),
+                     PELAVORINE_SOURCE_PORT(port)});
         }
     }
     return l;
@@ -495,20 +506,20 @@ std::vector<ModeleParametres::Source> ModeleParametres::Sources() const {
 
 QString ModeleParametres::IndicationSources() const {
     const auto ok = couche_.Entrees().OkEtatSysteme;
-    if (couche_.SansSysteme() || !ok || !ok(0x1000)) return {};
+    if (couche_.SansSysteme() || !ok || !ok(PELAVORINE_ETAT_PREMIERE_DECLENCHE)) return {};
     return kSeuleLaPremiere;
 }
 
 QString ModeleParametres::UniteNiveau(int source) const {
-    if (!EstEntree(source)) return {};
+    if (!SourceEntree(source)) return {};
     const TypeVoie* v = regles::Entree(travail_.Variables(), source);
     return v ? v->Unite : QString();
 }
 
 QStringList ModeleParametres::Conditions(int source) const {
-    if (EstEntree(source))
+    if (SourceEntree(source))
         return {QStringLiteral("Sens montant"), QStringLiteral("Sens descendant")};
-    if (EstPort(source))
+    if (SourcePort(source))
         return {QStringLiteral("Actif sur état 0"), QStringLiteral("Actif sur état 1")};
     return {};
 }
@@ -546,7 +557,9 @@ std::vector<std::pair<QString, int>> ModeleParametres::VariablesSignal() const {
 }
 
 QStringList ModeleParametres::CalibresSortie(int sortie) const {
-    return couche_.SansSysteme() ? QStringList{} : Libelles(couche_.Entrees(), 5, sortie);
+    return couche_.SansSysteme()
+               ? QStringList{}
+               : Libelles(couche_.Entrees(), PELAVORINE_INFO_CALIBRE_SORTIE, sortie);
 }
 
 std::pair<double, double> ModeleParametres::LimitesCalibre(int sortie, int calibre) const {

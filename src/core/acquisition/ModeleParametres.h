@@ -105,12 +105,12 @@ public:
         double decalage = 0.0;    // "Décal"
     };
     // The inputs that get a button, first to last usable one; with consecutive inputs only
-    // (0x400) the list stops at the first inactive input.
+    // (PELAVORINE_ETAT_ENTREES_CONSECUTIVES) the list stops at the first inactive input.
     std::vector<int> EntreesOffertes() const;
     // The button's text: the input name without its first two letters ("EA3" → "3").
     QString LibelleEntree(int numero) const;
-    // Labels from the interface: calibres LireInfos(4, input, k), gains LireInfos(6, input,
-    // k), k = 1.. until an empty text. Empty without a system.
+    // Labels from the interface (LireInfos PELAVORINE_INFO_CALIBRE_ENTREE and
+    // PELAVORINE_INFO_GAIN, sub 1.. until an empty text). Empty without a system.
     QStringList Calibres(int entree) const;
     QStringList Gains(int entree) const;
     // Step-by-step readings offered: the six, or only "Clavier" without a system; each with
@@ -174,8 +174,12 @@ public:
     // A typed period (µs) kept within its limits and rounded for the interface.
     double PeriodeLimitee(double periode, int echantillons) const;
     // The trigger sources offered, in order (see the form); the hint "Seule la 1ére entrée
-    // active est utilisable" goes with the list when the interface has bit 0x1000.
+    // active est utilisable" goes with the list when the interface has
+    // PELAVORINE_ETAT_PREMIERE_DECLENCHE.
     std::vector<Source> Sources() const;
+    // A trigger source that is an analog input, or a logic port.
+    static bool SourceEntree(int source);
+    static bool SourcePort(int source);
     QString IndicationSources() const;
     // The unit of an input source's level (the input's unit).
     QString UniteNiveau(int source) const;
@@ -204,7 +208,7 @@ public:
     // The six forms, then every variable that can serve as a signal (with its slot).
     static QStringList Formes();
     std::vector<std::pair<QString, int>> VariablesSignal() const;
-    QStringList CalibresSortie(int sortie) const; // LireInfos(5, output, k)
+    QStringList CalibresSortie(int sortie) const; // PELAVORINE_INFO_CALIBRE_SORTIE
     // LimitesCalibreSA(8 + output, calibre) as (minimum, maximum).
     std::pair<double, double> LimitesCalibre(int sortie, int calibre) const;
     Sortie LireSortie(int numero) const;

@@ -4,6 +4,8 @@
 #include "gui/ui/ChampEntier.h"
 #include "gui/ui/ChampReel.h"
 
+#include <pelavorine/interface.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -214,9 +216,10 @@ void PageAcquis::MettreAJourPermanent() {
 }
 
 void PageAcquis::MettreAJourSource() {
-    const int source = source_->currentIndex() < 0 ? -1 : source_->currentData().toInt();
-    const bool entree = source >= 0 && source <= 8;
-    const bool port = source >= 9 && source < 70;
+    const int source =
+        source_->currentIndex() < 0 ? PELAVORINE_SOURCE_AUCUNE : source_->currentData().toInt();
+    const bool entree = ModeleParametres::SourceEntree(source);
+    const bool port = ModeleParametres::SourcePort(source);
     reglagesNiveau_->setVisible(entree);
     reglagesBits_->setVisible(port);
     reglagesCondition_->setVisible(entree || port);
