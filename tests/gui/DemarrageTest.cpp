@@ -138,6 +138,10 @@ private slots:
         QCOMPARE(pelavorine::Aide::Dossier(), programme.Config().DossierAide());
         QVERIFY(QFileInfo(pelavorine::Aide::Chemin(QString())).isFile());
         QVERIFY(QFileInfo(programme.Config().IconeProgramme()).isFile());
+        // The desk, its curve windows and its dialogs show that picture.
+        const QImage logo = QIcon(programme.Config().IconeProgramme()).pixmap(32).toImage();
+        QVERIFY(!logo.isNull());
+        QCOMPARE(programme.Bureau().windowIcon().pixmap(32).toImage(), logo);
         QVERIFY(!programme.APropos()->Logo()->pixmap().isNull());
         // The redraw was handled at once, not left for the idle time.
         QCOMPARE(programme.Work().Demandes() & 0x00C1, 0);

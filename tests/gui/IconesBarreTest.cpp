@@ -1,4 +1,8 @@
 #include "core/bureau/CommandesBureau.h"
+#include "core/configuration/Configuration.h"
+#include "core/travail/Travail.h"
+#include "gui/app/FenetrePrincipale.h"
+#include "gui/ui/HoteBureau.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +10,10 @@
 #include <QPainter>
 #include <QSet>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <QXmlStreamReader>
 
 using namespace pelavorine;
@@ -84,6 +91,34 @@ private slots:
         QVERIFY2(opaques > 0, "nothing opaque is drawn");
         QVERIFY2(transparents > 0, "the whole square is painted");
         QCOMPARE(dehors, 0);
+    }
+
+    // The desk's bar shows those pictures (not initials), and a caption under its picture.
+    void theDeskShowsThePicturesOfItsBar() {
+        QTemporaryDir dossier;
+        const QString donnees = QStringLiteral(PELAVORINE_DONNEES);
+        Configuration configuration(
+            {donnees, dossier.path(), dossier.path(), dossier.path(), dossier.path()});
+        HoteBureau hote;
+        Travail travail(hote);
+        FenetrePrincipale bureau(travail, configuration);
+        for (const IconeBureau& icone : IconesDuBureau()) {
+            const QString nom = QString::fromLatin1(icone.nom);
+            const QAction* action = bureau.Icone(icone.commande);
+            QVERIFY2(action, icone.nom);
+            const QImage vue =
+                action->icon().pixmap(24, 24).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage dessin = QIcon(QDir(donnees).filePath("icons/" + nom + ".svg"))
+                                      .pixmap(24, 24)
+                                      .toImage()
+                                      .convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(!dessin.isNull() && vue == dessin, icone.nom);
+        }
+        const auto* bouton = bureau.BarreIcones()->findChild<QToolButton*>("BoutonScientifique");
+        QVERIFY(bouton);
+        QCOMPARE(bouton->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QCOMPARE(bouton->text(), QStringLiteral("µ"));
+        QCOMPARE(bouton->toolTip(), QStringLiteral("Bascule notation numérique"));
     }
 };
 

@@ -79,6 +79,10 @@ QString Configuration::IconeProgramme() const {
     return QDir(dossierProgramme).filePath(QStringLiteral("pelavorine.svg"));
 }
 
+QString Configuration::DossierIcones() const {
+    return QDir(dossierProgramme).filePath(QStringLiteral("icons"));
+}
+
 QString Configuration::DossierUtilisable(const QString& dossier) const {
     const QString d = QDir::cleanPath(dossier);
     if (!dossier.isEmpty() && QFileInfo(d).isDir()) return d;

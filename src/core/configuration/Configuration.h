@@ -55,6 +55,8 @@ public:
     // The program's own files, in its folder: the help pages and the program's icon.
     QString DossierAide() const;
     QString IconeProgramme() const;
+    // The pictures of the icon bar, one "<icon's object name>.svg" each.
+    QString DossierIcones() const;
 
     // The "Options" values other than "Configuration" and "NbChiffres".
     std::uint16_t graduations = 0x007B;

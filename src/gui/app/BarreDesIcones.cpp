@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QPainter>
-#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QToolTip>
 
 namespace pelavorine {
@@ -20,56 +22,48 @@ namespace {
 
 using C = Commande;
 
-// A small picture for an icon without a standard one: the initials of its hint.
-QIcon IconeTexte(const QString& texte) {
+// The picture of an icon: its drawing in the icons folder; the initials of its hint when the
+// drawing is missing (a program folder without its pictures still has a usable bar).
+QIcon Image(const QString& dossier, const IconeBureau& icone, const QString& bulle) {
+    const QString fichier = QDir(dossier).filePath(QString::fromLatin1(icone.nom) + ".svg");
+    if (QFileInfo::exists(fichier)) return QIcon(fichier);
+    QString initiales;
+    for (const QString& mot : bulle.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (mot.size() > 2 && initiales.size() < 3) initiales += mot.front().toUpper();
+    if (initiales.isEmpty()) initiales = bulle.left(2);
     QPixmap image(24, 24);
     image.fill(Qt::transparent);
     QPainter p(&image);
     QFont f = p.font();
-    f.setPixelSize(texte.size() > 1 ? 10 : 16);
+    f.setPixelSize(10);
     f.setBold(true);
     p.setFont(f);
-    p.drawText(image.rect(), Qt::AlignCenter, texte);
+    p.drawText(image.rect(), Qt::AlignCenter, initiales);
     return QIcon(image);
-}
-
-QString Initiales(const QString& bulle) {
-    QString initiales;
-    for (const QString& mot : bulle.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        if (mot.size() > 2 && initiales.size() < 3) initiales += mot.front().toUpper();
-    return initiales.isEmpty() ? bulle.left(2) : initiales;
 }
 
 } // namespace
 
-BarreDesIcones::BarreDesIcones(QMainWindow& bureau, const MenuBureau& menus, bool ingenieur)
+BarreDesIcones::BarreDesIcones(QMainWindow& bureau, const MenuBureau& menus, bool ingenieur,
+                               const QString& dossierIcones)
     : bureau_(bureau), menus_(menus) {
     barre_ = bureau_.addToolBar(tr("Barre des icônes"));
     barre_->setObjectName(QStringLiteral("BarreIcones"));
     barre_->setMovable(false);
-    const QHash<C, QStyle::StandardPixmap> standards = {
-        {C::Nouveau, QStyle::SP_FileIcon},
-        {C::Ouvrir, QStyle::SP_DialogOpenButton},
-        {C::EnregistrerSous, QStyle::SP_DialogSaveButton},
-        {C::Sommaire, QStyle::SP_DialogHelpButton},
-        {C::Quitter, QStyle::SP_DialogCloseButton},
-        {C::RafraichirFenetre, QStyle::SP_BrowserReload},
-    };
+    barre_->setIconSize(QSize(24, 24));
     for (const IconeBureau& i : IconesDuBureau()) {
         const QString bulle = QCoreApplication::translate("MenusBureau", i.bulle);
-        QIcon image;
-        if (i.legende)
-            image = IconeTexte(QString::fromUtf8(i.legende));
-        else if (standards.contains(i.commande))
-            image = bureau_.style()->standardIcon(standards.value(i.commande));
-        else
-            image = IconeTexte(Initiales(bulle));
-        QAction* a = barre_->addAction(image, bulle);
+        QAction* a = barre_->addAction(Image(dossierIcones, i, bulle), bulle);
         a->setObjectName(QString::fromLatin1(i.nom));
         a->setToolTip(bulle);
         a->setVisible(i.visibleParDefaut);
         if (QWidget* w = barre_->widgetForAction(a)) {
             w->setObjectName(QString::fromLatin1(i.nom));
+            // An icon with a caption shows it under its picture.
+            if (auto* bouton = qobject_cast<QToolButton*>(w); bouton && i.legende) {
+                a->setIconText(QString::fromUtf8(i.legende));
+                bouton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            }
             w->setAccessibleName(bulle);
             w->installEventFilter(this); // its hint is placed here
         }

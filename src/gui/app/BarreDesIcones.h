@@ -22,7 +22,9 @@ class BarreDesIcones : public QObject {
     Q_OBJECT
 public:
     // `ingenieur`: the engineering-notation icon starts pressed.
-    BarreDesIcones(QMainWindow& bureau, const MenuBureau& menus, bool ingenieur);
+    // The pictures come from dossierIcones ("<object name>.svg").
+    BarreDesIcones(QMainWindow& bureau, const MenuBureau& menus, bool ingenieur,
+                   const QString& dossierIcones);
     ~BarreDesIcones() override;
 
     QToolBar* Barre() const { return barre_; }

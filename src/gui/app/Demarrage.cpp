@@ -12,8 +12,10 @@
 #include "gui/ui/CouleursWindows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFont>
+#include <QIcon>
 #include <QMenu>
 #include <QScreen>
 
@@ -23,6 +25,8 @@ Demarrage::Demarrage(const QStringList& arguments)
     : configuration_(Configuration::Emplacements::DuSysteme()), travail_(hote_) {
     travail_.demarrage = true;
     Aide::FixerDossier(configuration_.DossierAide());
+    // Every window and dialog shows the program's picture rather than the toolkit's.
+    QApplication::setWindowIcon(QIcon(configuration_.IconeProgramme()));
     bureau_ = std::make_unique<FenetrePrincipale>(travail_, configuration_);
     // Owned by the desk, which it serves.
     bureau_->FixerDialogues(new DialoguesBureau(bureau_.get(), travail_, configuration_));

@@ -68,7 +68,8 @@ FenetrePrincipale::FenetrePrincipale(Travail& travail, Configuration& configurat
     fenetres_ = std::make_unique<ZoneFenetres>(travail_, configuration_, *zone);
 
     menus_ = std::make_unique<MenuBureau>(*this);
-    icones_ = std::make_unique<BarreDesIcones>(*this, *menus_, travail_.nombres.ingenieur);
+    icones_ = std::make_unique<BarreDesIcones>(*this, *menus_, travail_.nombres.ingenieur,
+                                               configuration_.DossierIcones());
     icones_->fenetreAgrandie = [this] {
         return fenetres_->PleinEcran(travail_.TableDesFenetres().FenetreCourante());
     };
