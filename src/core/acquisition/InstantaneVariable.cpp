@@ -10,12 +10,8 @@ namespace pelavorine {
 InstantaneVariable::InstantaneVariable(const TypeId& v)
     : champs_(v.Champs()), capacite_(v.Capacite()),
       valeurs_(v.Valeurs().begin(), v.Valeurs().end()), abscisse_(v.DonneesAbscisse()) {
-    if (const auto* e = dynamic_cast<const TypeVoie*>(&v))
-        voie_ = Voie{e->Echelle, e->DecalageCapteur, e->Etat,   e->Lecture, e->Calibre,
-                     e->Gain,    e->Capteur,         e->Reglage};
-    if (const auto* s = dynamic_cast<const TypeSortie*>(&v))
-        sortie_ = Sortie{s->Forme,   s->Periodes,     s->MinimumSignal,    s->MaximumSignal,
-                         s->Calibre, s->ModeEmission, s->ValeurApresArret, s->CaseSource};
+    if (const auto* e = dynamic_cast<const TypeVoie*>(&v)) voie_ = e->Reglages();
+    if (const auto* s = dynamic_cast<const TypeSortie*>(&v)) sortie_ = s->Reglages();
 }
 
 bool InstantaneVariable::MemeGenre(const TypeId& v) const {
@@ -40,25 +36,9 @@ void InstantaneVariable::Remettre(TypeId& v, bool capaciteActuelle) const {
         std::fill(points.begin(), points.end(), 0.0);
     v.FixerDonneesAbscisse(abscisse_);
     v.Champs() = champs;
-    if (auto* e = dynamic_cast<TypeVoie*>(&v); e && voie_) {
-        e->Echelle = voie_->echelle;
-        e->DecalageCapteur = voie_->decalage;
-        e->Etat = voie_->etat;
-        e->Lecture = voie_->lecture;
-        e->Calibre = voie_->calibre;
-        e->Gain = voie_->gain;
-        e->Capteur = voie_->capteur;
-        e->Reglage = voie_->reglage;
-    }
+    if (auto* e = dynamic_cast<TypeVoie*>(&v); e && voie_) e->Reglages() = *voie_;
     if (auto* s = dynamic_cast<TypeSortie*>(&v); s && sortie_) {
-        s->Forme = sortie_->forme;
-        s->Periodes = sortie_->periodes;
-        s->MinimumSignal = sortie_->minimum;
-        s->MaximumSignal = sortie_->maximum;
-        s->Calibre = sortie_->calibre;
-        s->ModeEmission = sortie_->mode;
-        s->ValeurApresArret = sortie_->apresArret;
-        s->CaseSource = sortie_->caseSource;
+        s->Reglages() = *sortie_;
         // The signal in memory no longer matches the settings put back.
         s->ARegenerer = true;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/store/TypeId.h"
+#include "core/store/TypeSortie.h"
+#include "core/store/TypeVoie.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,24 +25,12 @@ public:
     void Remettre(TypeId& v, bool capaciteActuelle) const;
 
 private:
-    struct Voie {
-        double echelle, decalage;
-        std::uint8_t etat, lecture, calibre, gain, capteur;
-        std::int32_t reglage;
-    };
-    struct Sortie {
-        std::uint8_t forme;
-        double periodes, minimum, maximum;
-        std::uint8_t calibre, mode, apresArret;
-        std::int16_t caseSource;
-    };
-
     ChampsVariable champs_;
     int capacite_ = 0;
     std::vector<double> valeurs_;
     std::vector<double> abscisse_;
-    std::optional<Voie> voie_;
-    std::optional<Sortie> sortie_;
+    std::optional<ReglagesVoie> voie_;
+    std::optional<ReglagesSortie> sortie_;
 };
 
 } // namespace pelavorine

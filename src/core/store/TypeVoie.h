@@ -4,8 +4,22 @@
 
 namespace pelavorine {
 
+// The acquisition settings of an input channel (a copy of them is one value).
+struct ReglagesVoie {
+    enum Mode : std::uint8_t { Automatique = 0, PasAPas = 1, Inactif = 2 };
+
+    double Echelle = 1.0; // physical value = voltage × Echelle + DecalageCapteur
+    double DecalageCapteur = 0.0;
+    std::uint8_t Etat = Inactif; // acquisition mode
+    std::uint8_t Lecture = 0;    // step-by-step reading
+    std::uint8_t Calibre = 1;
+    std::uint8_t Gain = 1;
+    std::int32_t Reglage = 0; // kept with the work file
+    std::uint8_t Capteur = 0; // 0 none, 255 inhibited by automatic assignment, else sensor
+};
+
 // The variable of an analog input channel, with the channel's acquisition settings.
-class TypeVoie : public TypeId {
+class TypeVoie : public TypeId, public ReglagesVoie {
 public:
     struct Defauts {
         int numero = 0;
@@ -15,7 +29,6 @@ public:
         bool styleDiscret = false;
     };
 
-    enum Mode : std::uint8_t { Automatique = 0, PasAPas = 1, Inactif = 2 };
     // The colour of an input created out of service.
     static constexpr std::int32_t GrisInactif = 0xC0C0C0;
     // Step-by-step readings (Lecture).
@@ -24,14 +37,9 @@ public:
     TypeVoie(TableVariables& table, const Defauts& defauts);
 
     std::uint8_t Numero = 0;
-    double Echelle = 1.0; // physical value = voltage × Echelle + DecalageCapteur
-    double DecalageCapteur = 0.0;
-    std::uint8_t Etat = Inactif; // acquisition mode
-    std::uint8_t Lecture = 0;    // step-by-step reading
-    std::uint8_t Calibre = 1;
-    std::uint8_t Gain = 1;
-    std::int32_t Reglage = 0; // kept with the work file
-    std::uint8_t Capteur = 0; // 0 none, 255 inhibited by automatic assignment, else sensor
+
+    ReglagesVoie& Reglages() { return *this; }
+    const ReglagesVoie& Reglages() const { return *this; }
 
     void Effacer() override;
 
